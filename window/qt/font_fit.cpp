@@ -6,32 +6,43 @@
 #include <QFontMetrics>
 #include <QString>
 
+#include <algorithm>
+
 namespace tovalin {
 
 namespace {
 
-// Space a control's own frame and margins take from its width and height, in
-// pixels at 96 dpi: text boxes and the button lose a 2-pixel frame and a
-// 1-pixel margin on each side.
-int chromeOf(layout::Kind kind) { return kind == layout::Kind::Label ? 0 : 6; }
+struct Chrome {
+    int width;
+    int height;
+};
 
-int pixels(int twips) { return layout::toPixels(twips, 96); }
+// Pixels a control's frame and text margins take from its rectangle: a text
+// box has a 1-pixel frame and 2-pixel side margins, a button about the same.
+Chrome chromeOf(layout::Kind kind) {
+    return kind == layout::Kind::Label ? Chrome{0, 0} : Chrome{6, 2};
+}
+
+// Eight of the widest hex digit, the longest text a box is meant to show.
+int widestEightDigits(const QFontMetrics& metrics) {
+    int widest = 0;
+    for (QChar digit : QStringLiteral("0123456789ABCDEFabcdef")) {
+        widest = std::max(widest, metrics.horizontalAdvance(digit));
+    }
+    return 8 * widest;
+}
 
 } // namespace
 
 bool captionsFit(const QFont& font) {
     const QFontMetrics metrics(font);
     for (const layout::Control* control : layout::kControls) {
-        const QString sample = control->kind == layout::Kind::TextBox
-                                   ? QStringLiteral("DDDDDDDD")
-                                   : platform::toQString(control->caption);
-        const int chrome = chromeOf(control->kind);
-        if (metrics.horizontalAdvance(sample) > pixels(control->rect.width) - chrome) {
-            return false;
-        }
-        const int height = control->kind == layout::Kind::Label ? metrics.height()
-                                                                : metrics.boundingRect(sample).height();
-        if (height > pixels(control->rect.height) - chrome + 2) {
+        const int width = control->kind == layout::Kind::TextBox
+                              ? widestEightDigits(metrics)
+                              : metrics.horizontalAdvance(platform::toQString(control->caption));
+        const Chrome chrome = chromeOf(control->kind);
+        if (width > layout::toPixels(control->rect.width, 96) - chrome.width ||
+            metrics.height() > layout::toPixels(control->rect.height, 96) - chrome.height) {
             return false;
         }
     }
@@ -40,11 +51,15 @@ bool captionsFit(const QFont& font) {
 
 QFont fittingFont(const QFont& base) {
     QFont font = base;
-    while (!captionsFit(font) && font.pixelSize() != 6 && font.pointSizeF() > 4.5) {
-        if (font.pointSizeF() > 0) {
+    const bool inPixels = font.pointSizeF() <= 0;
+    // Half a point (or a pixel) at a time, down to a size still readable.
+    while (!captionsFit(font)) {
+        if (inPixels && font.pixelSize() > 6) {
+            font.setPixelSize(font.pixelSize() - 1);
+        } else if (!inPixels && font.pointSizeF() > 5) {
             font.setPointSizeF(font.pointSizeF() - 0.5);
         } else {
-            font.setPixelSize(font.pixelSize() - 1);
+            break;
         }
     }
     return font;
