@@ -23,5 +23,12 @@ ensure_packages() {
         "${missing[@]}"
 }
 
-# What building the core and its tests needs.
-CORE_PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev)
+# Building the program: compiler, CMake, Qt Widgets with its Chinese texts, and
+# a font with Chinese glyphs.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-wqy-microhei)
+
+# Running it on a virtual X server where there is no display.
+XVFB_PACKAGES=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib)
+
+# The tests and benchmarks: clang's sanitizers and libFuzzer, GoogleTest, Google Benchmark.
+TEST_PACKAGES=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev)
