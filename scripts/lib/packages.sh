@@ -30,5 +30,12 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-w
 # Running it on a virtual X server where there is no display.
 XVFB_PACKAGES=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib)
 
+# Cross-building the Windows executable, its icon made from the SVG.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    librsvg2-bin python3-pil)
+
+# Testing it: GoogleTest's sources for the cross build, Wine, and a PE reader.
+WINE_PACKAGES=(googletest wine wine64 python3-pefile)
+
 # The tests and benchmarks: clang's sanitizers and libFuzzer, GoogleTest, Google Benchmark.
 TEST_PACKAGES=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev)

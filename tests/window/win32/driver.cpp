@@ -1,0 +1,232 @@
+// Drives the Windows executable from outside, as a person or a screen reader
+// would: finds its window, checks layout, tab order and captions, converts,
+// answers the message boxes and closes it.
+// Usage: driver.exe PATH\TO\Tvl.exe   (prints "SHOT name" when a screenshot is due)
+#include "window/layout.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tovalin;
+
+int failures = 0;
+
+void check(bool ok, const std::wstring& what) {
+    if (!ok) {
+        ++failures;
+        std::fwprintf(stderr, L"FAIL: %ls\n", what.c_str());
+    }
+}
+
+std::wstring wide(std::u16string_view s) {
+    return std::wstring(reinterpret_cast<const wchar_t*>(s.data()), s.size());
+}
+
+std::wstring textOf(HWND window) {
+    wchar_t buffer[512] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK,
+                        5000, &copied);
+    return std::wstring(buffer, copied);
+}
+
+std::wstring classOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+void setText(HWND window, const std::wstring& text) {
+    SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_BLOCK,
+                        5000, nullptr);
+}
+
+std::vector<HWND> childrenOf(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+template <typename Condition> bool waitFor(Condition condition, int milliseconds = 5000) {
+    for (int waited = 0; waited < milliseconds; waited += 20) {
+        if (condition()) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return condition();
+}
+
+void shot(const char* name) {
+    std::printf("SHOT %s\n", name);
+    std::fflush(stdout);
+    Sleep(1500);
+}
+
+struct Controls {
+    HWND form, file_sj, asm_sj, f_a;
+};
+
+void checkLayout(HWND form, const std::vector<HWND>& children) {
+    const int dpi = static_cast<int>(GetDpiForWindow(form));
+    RECT client;
+    GetClientRect(form, &client);
+    check(client.right == layout::toPixels(layout::kClientWidth, dpi) &&
+              client.bottom == layout::toPixels(layout::kClientHeight, dpi),
+          L"client size " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom));
+    const LONG style = GetWindowLongW(form, GWL_STYLE);
+    check(!(style & WS_MAXIMIZEBOX) && !(style & WS_THICKFRAME), L"window is resizable");
+    check(children.size() == layout::kControls.size(), L"five controls");
+    for (std::size_t i = 0; i < children.size() && i < layout::kControls.size(); ++i) {
+        const layout::Control& control = *layout::kControls[i];
+        const std::wstring name(control.name.begin(), control.name.end());
+        const wchar_t* expectedClass = control.kind == layout::Kind::Label     ? L"Static"
+                                       : control.kind == layout::Kind::TextBox ? L"Edit"
+                                                                               : L"Button";
+        check(lstrcmpiW(classOf(children[i]).c_str(), expectedClass) == 0, name + L" class");
+        RECT r;
+        GetWindowRect(children[i], &r);
+        MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
+        check(r.left == layout::toPixels(control.rect.left, dpi) &&
+                  r.top == layout::toPixels(control.rect.top, dpi) &&
+                  r.right - r.left == layout::toPixels(control.rect.width, dpi) &&
+                  r.bottom - r.top == layout::toPixels(control.rect.height, dpi),
+              name + L" rectangle");
+        check(textOf(children[i]) == wide(control.caption), name + L" caption");
+    }
+}
+
+void checkFocusAndTabOrder(const Controls& c) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(c.form, nullptr), &info);
+    check(info.hwndFocus == c.file_sj, L"first focus in file_sj");
+    check(GetNextDlgTabItem(c.form, c.file_sj, FALSE) == c.asm_sj, L"Tab file_sj -> asm_sj");
+    check(GetNextDlgTabItem(c.form, c.asm_sj, FALSE) == c.f_a, L"Tab asm_sj -> f_a");
+    check(GetNextDlgTabItem(c.form, c.f_a, FALSE) == c.file_sj, L"Tab f_a -> file_sj");
+    check((GetWindowLongW(c.asm_sj, GWL_STYLE) & ES_READONLY) != 0, L"asm_sj read-only");
+    check((GetWindowLongW(c.file_sj, GWL_STYLE) & ES_READONLY) == 0, L"file_sj editable");
+}
+
+void checkConversions(const Controls& c) {
+    struct Case {
+        const wchar_t* typed;
+        const wchar_t* input;
+        const wchar_t* output;
+    };
+    for (const Case& k : {Case{L"1", L"00000001", L"01000000"},
+                          Case{L"abcdef", L"00abcdef", L"efcdab00"},
+                          Case{L"123456789A", L"3456789A", L"9A785634"},
+                          Case{L"1234", L"00001234", L"34120000"}}) {
+        setText(c.file_sj, k.typed);
+        PostMessageW(c.f_a, BM_CLICK, 0, 0);
+        const bool done = waitFor([&] { return textOf(c.asm_sj) == k.output; });
+        check(done && textOf(c.file_sj) == k.input,
+              std::wstring(L"convert ") + k.typed + L" gave " + textOf(c.file_sj) + L" / " +
+                  textOf(c.asm_sj));
+    }
+}
+
+void checkMessage(const Controls& c, const std::wstring& typed, std::u16string_view title,
+                  std::u16string_view prompt, const char* screenshot) {
+    const std::wstring before = textOf(c.asm_sj);
+    setText(c.file_sj, typed);
+    PostMessageW(c.f_a, BM_CLICK, 0, 0);
+    HWND box = nullptr;
+    waitFor([&] { return (box = FindWindowW(L"#32770", wide(title).c_str())) != nullptr; });
+    check(box != nullptr, L"message box titled " + wide(title) + L" for '" + typed + L"'");
+    if (box == nullptr) {
+        return;
+    }
+    check(GetWindow(box, GW_OWNER) == c.form, L"message box owned by Form1");
+    bool promptSeen = false;
+    bool iconSeen = false;
+    std::vector<HWND> buttons;
+    for (HWND child : childrenOf(box)) {
+        const std::wstring cls = classOf(child);
+        if (lstrcmpiW(cls.c_str(), L"Button") == 0 && IsWindowVisible(child)) {
+            buttons.push_back(child);
+        } else if (lstrcmpiW(cls.c_str(), L"Static") == 0) {
+            promptSeen = promptSeen || textOf(child) == wide(prompt);
+            iconSeen = iconSeen || ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+                                    IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0);
+        }
+    }
+    check(promptSeen, L"prompt " + wide(prompt));
+    check(!iconSeen, L"message box shows no icon");
+    check(buttons.size() == 1, L"message box has one button");
+    if (!buttons.empty()) {
+        const std::wstring caption = textOf(buttons[0]);
+        char utf8[256] = {};
+        WideCharToMultiByte(CP_UTF8, 0, caption.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
+        std::printf("message box button: %s\n", utf8);
+        check(GetDlgCtrlID(buttons[0]) == IDOK, L"the button is OK");
+    }
+    if (screenshot != nullptr) {
+        shot(screenshot);
+    }
+    if (!buttons.empty()) {
+        PostMessageW(buttons[0], BM_CLICK, 0, 0);
+    }
+    check(waitFor([&] { return !IsWindow(box); }), L"message box closed by its button");
+    check(textOf(c.file_sj) == typed, L"file_sj unchanged after the message");
+    check(textOf(c.asm_sj) == before, L"asm_sj unchanged after the message");
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 2) {
+        std::fwprintf(stderr, L"usage: driver PROGRAM\n");
+        return 2;
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\"";
+    if (!CreateProcessW(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        std::fwprintf(stderr, L"FAIL: cannot start %ls\n", argv[1]);
+        return 1;
+    }
+    WaitForInputIdle(process.hProcess, 10000);
+    HWND form = nullptr;
+    waitFor([&] { return (form = FindWindowW(nullptr, L"Tovalin")) != nullptr && IsWindowVisible(form); },
+            15000);
+    if (form == nullptr) {
+        std::fwprintf(stderr, L"FAIL: no window titled Tovalin\n");
+        TerminateProcess(process.hProcess, 1);
+        return 1;
+    }
+
+    const std::vector<HWND> children = childrenOf(form);
+    checkLayout(form, children);
+    if (children.size() == 5) {
+        const Controls c{form, children[2], children[3], children[4]};
+        checkFocusAndTabOrder(c);
+        check(textOf(c.file_sj).empty() && textOf(c.asm_sj).empty(), L"both boxes empty at start");
+        checkMessage(c, L"", u"提示", u"请输入16进制文本!",
+                     nullptr);
+        checkConversions(c);
+        shot("tovalin-wine");
+        checkMessage(c, L"0x12", u"警告", u"你输入的不是16进制文本!", "tovalin-wine-warning");
+        checkMessage(c, L" 12", u"警告", u"你输入的不是16进制文本!", nullptr);
+        checkMessage(c, L"\xff11\xff12", u"警告", u"你输入的不是16进制文本!", nullptr);
+    }
+
+    PostMessageW(form, WM_CLOSE, 0, 0);
+    check(WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0, L"program ends on close");
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    check(exitCode == 0, L"exit code " + std::to_wstring(exitCode));
+    std::printf("%s: %d failure(s)\n", failures == 0 ? "passed" : "FAILED", failures);
+    return failures == 0 ? 0 : 1;
+}

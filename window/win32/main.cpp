@@ -1,0 +1,15 @@
+#include "form1.h"
+#include "platform/win32/message_box.h"
+#include "platform/win32/program.h"
+
+#include <exception>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    try {
+        tovalin::Form1 form(instance);
+        return tovalin::platform::runMessageLoop(form.handle());
+    } catch (const std::exception& e) {
+        tovalin::platform::reportFailure(nullptr, e.what());
+    }
+    return 1;
+}
