@@ -9,7 +9,9 @@
 namespace tovalin::text {
 
 // Number of code units in `s`.
-inline std::size_t length(std::u16string_view s) { return s.size(); }
+inline std::size_t length(std::u16string_view s) {
+    return s.size();
+}
 
 // The last `count` code units of `s`; all of `s` when it is shorter.
 inline std::u16string_view rightmost(std::u16string_view s, std::size_t count) {
@@ -26,6 +28,8 @@ inline std::u16string_view charsFrom(std::u16string_view s, std::size_t start, s
 }
 
 // Binary comparison: equal when every code unit is equal.
-inline bool same(std::u16string_view a, std::u16string_view b) { return a == b; }
+inline bool same(std::u16string_view a, std::u16string_view b) {
+    return a == b;
+}
 
 } // namespace tovalin::text

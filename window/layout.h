@@ -32,7 +32,8 @@ inline constexpr int kClientWidth = 6075;
 inline constexpr int kClientHeight = 975;
 
 inline constexpr Control kLabel1{"Label1", Kind::Label, u"转换前的数据:", {120, 120, 1215, 255}, 0};
-inline constexpr Control kLabel2{"Label2", Kind::Label, u"转换后的数据:", {3360, 120, 1215, 255}, 1};
+inline constexpr Control kLabel2{
+    "Label2", Kind::Label, u"转换后的数据:", {3360, 120, 1215, 255}, 1};
 inline constexpr Control kFileSj{"file_sj", Kind::TextBox, u"", {120, 480, 2535, 270}, 2};
 inline constexpr Control kAsmSj{"asm_sj", Kind::TextBox, u"", {3360, 480, 2535, 270}, 3};
 inline constexpr Control kFA{"f_a", Kind::Button, u"->", {2760, 480, 495, 255}, 4};

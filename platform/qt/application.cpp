@@ -29,8 +29,9 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 }
 
 void Application::reportFailure(const char* what) {
-    QMessageBox::critical(nullptr, QStringLiteral("Tovalin"),
-                          QStringLiteral("程序出现意外错误，即将退出。\n%1").arg(QString::fromUtf8(what)));
+    QMessageBox::critical(
+        nullptr, QStringLiteral("Tovalin"),
+        QStringLiteral("程序出现意外错误，即将退出。\n%1").arg(QString::fromUtf8(what)));
     QCoreApplication::exit(1);
 }
 

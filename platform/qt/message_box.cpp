@@ -20,8 +20,8 @@ protected:
     void showEvent(QShowEvent* event) override {
         QMessageBox::showEvent(event);
         if (const QWidget* owner = parentWidget()) {
-            move(owner->frameGeometry().center() - QPoint(frameGeometry().width() / 2,
-                                                          frameGeometry().height() / 2));
+            move(owner->frameGeometry().center() -
+                 QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
         }
     }
 };
@@ -32,8 +32,8 @@ void showMessageBox(QWidget* owner, std::u16string_view prompt, std::int32_t but
                     std::u16string_view title) {
     // Only buttons value 0 (OK alone, no icon) is ever asked for.
     Q_UNUSED(buttons);
-    CentredMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(prompt),
-                          QMessageBox::Ok, owner);
+    CentredMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(prompt), QMessageBox::Ok,
+                          owner);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.button(QMessageBox::Ok)->setIcon(QIcon()); // a plain button, as on Windows

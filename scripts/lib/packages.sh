@@ -38,4 +38,4 @@ WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w6
 WINE_PACKAGES=(googletest wine wine64 python3-pefile)
 
 # The tests and benchmarks: clang's sanitizers and libFuzzer, GoogleTest, Google Benchmark.
-TEST_PACKAGES=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev)
+TEST_PACKAGES=(clang clang-format libclang-rt-14-dev libgtest-dev libbenchmark-dev)

@@ -15,10 +15,13 @@ using testing::RecordingWindow;
 using Kind = RecordedCall::Kind;
 
 // The texts spelled as code points, so that a wrongly decoded source shows.
-const std::u16string kEmptyPrompt = u"\u8bf7\u8f93\u5165" u"16" u"\u8fdb\u5236\u6587\u672c!";
+const std::u16string kEmptyPrompt = u"\u8bf7\u8f93\u5165"
+                                    u"16"
+                                    u"\u8fdb\u5236\u6587\u672c!";
 const std::u16string kEmptyTitle = u"\u63d0\u793a";
-const std::u16string kNotHexPrompt =
-    u"\u4f60\u8f93\u5165\u7684\u4e0d\u662f" u"16" u"\u8fdb\u5236\u6587\u672c!";
+const std::u16string kNotHexPrompt = u"\u4f60\u8f93\u5165\u7684\u4e0d\u662f"
+                                     u"16"
+                                     u"\u8fdb\u5236\u6587\u672c!";
 const std::u16string kNotHexTitle = u"\u8b66\u544a";
 
 RecordedCall message(const std::u16string& prompt, const std::u16string& title) {

@@ -16,7 +16,9 @@ struct HexCase {
 
 class PanduanHexTest : public ::testing::TestWithParam<HexCase> {};
 
-TEST_P(PanduanHexTest, Decides) { EXPECT_EQ(panduanHex(GetParam().text), GetParam().hex); }
+TEST_P(PanduanHexTest, Decides) {
+    EXPECT_EQ(panduanHex(GetParam().text), GetParam().hex);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, PanduanHexTest,
@@ -31,7 +33,11 @@ INSTANTIATE_TEST_SUITE_P(
         HexCase{"FullWidthDigits", u"\uff11\uff12", false},
         HexCase{"FullWidthLetter", u"\uff21", false},
         HexCase{"ArabicIndicDigits", u"\u0661\u0662", false},
-        HexCase{"NulInside", std::u16string(u"12\0" "34", 5), false},
+        HexCase{"NulInside",
+                std::u16string(u"12\0"
+                               "34",
+                               5),
+                false},
         HexCase{"LoneHighSurrogate", u"1\xD800", false},
         HexCase{"LoneLowSurrogate", std::u16string(1, char16_t(0xDC00)), false},
         HexCase{"SurrogatePair", u"1\U0001F600", false},
@@ -71,20 +77,20 @@ struct ConvertCase {
 
 class ConvertTest : public ::testing::TestWithParam<ConvertCase> {};
 
-TEST_P(ConvertTest, ReversesGroups) { EXPECT_EQ(convert(GetParam().text), GetParam().reversed); }
+TEST_P(ConvertTest, ReversesGroups) {
+    EXPECT_EQ(convert(GetParam().text), GetParam().reversed);
+}
 
-INSTANTIATE_TEST_SUITE_P(Texts, ConvertTest,
-                         ::testing::Values(ConvertCase{"Empty", u"", u""},
-                                           ConvertCase{"One", u"1", u"1"},
-                                           ConvertCase{"OneGroup", u"12", u"12"},
-                                           ConvertCase{"Three", u"123", u"312"},
-                                           ConvertCase{"TwoGroups", u"1234", u"3412"},
-                                           ConvertCase{"Odd", u"12345", u"53412"},
-                                           ConvertCase{"Dword", u"12345678", u"78563412"},
-                                           ConvertCase{"CaseKept", u"00abcdef", u"efcdab00"},
-                                           ConvertCase{"AnyCharacters", u"\u8f6c\u6362xy",
-                                                       u"xy\u8f6c\u6362"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ConvertTest,
+    ::testing::Values(ConvertCase{"Empty", u"", u""}, ConvertCase{"One", u"1", u"1"},
+                      ConvertCase{"OneGroup", u"12", u"12"}, ConvertCase{"Three", u"123", u"312"},
+                      ConvertCase{"TwoGroups", u"1234", u"3412"},
+                      ConvertCase{"Odd", u"12345", u"53412"},
+                      ConvertCase{"Dword", u"12345678", u"78563412"},
+                      ConvertCase{"CaseKept", u"00abcdef", u"efcdab00"},
+                      ConvertCase{"AnyCharacters", u"\u8f6c\u6362xy", u"xy\u8f6c\u6362"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Convert, IsItsOwnInverseOnEvenLengths) {
     std::mt19937 random(12345);

@@ -36,8 +36,8 @@ public:
     }
     void showMessage(std::u16string_view prompt, std::int32_t buttons,
                      std::u16string_view title) override {
-        calls.push_back({RecordedCall::Kind::Message, std::u16string(prompt), buttons,
-                         std::u16string(title)});
+        calls.push_back(
+            {RecordedCall::Kind::Message, std::u16string(prompt), buttons, std::u16string(title)});
     }
 };
 

@@ -22,8 +22,8 @@ QRect toRect(const layout::TwipsRect& r) {
 }
 
 template <typename Widget> Widget* place(Widget* widget, const layout::Control& control) {
-    widget->setObjectName(QString::fromLatin1(control.name.data(),
-                                              static_cast<qsizetype>(control.name.size())));
+    widget->setObjectName(
+        QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
     widget->setGeometry(toRect(control.rect));
     return widget;
 }
@@ -67,13 +67,21 @@ Form1::Form1(QWidget* parent)
     connect(file_sj, &QLineEdit::returnPressed, f_a, &QPushButton::click);
 }
 
-void Form1::f_a_Click() { command_.f_a_Click(); }
+void Form1::f_a_Click() {
+    command_.f_a_Click();
+}
 
-std::u16string Form1::getInputText() { return platform::fromQString(file_sj->text()); }
+std::u16string Form1::getInputText() {
+    return platform::fromQString(file_sj->text());
+}
 
-void Form1::setInputText(std::u16string_view text) { file_sj->setText(platform::toQString(text)); }
+void Form1::setInputText(std::u16string_view text) {
+    file_sj->setText(platform::toQString(text));
+}
 
-void Form1::setOutputText(std::u16string_view text) { asm_sj->setText(platform::toQString(text)); }
+void Form1::setOutputText(std::u16string_view text) {
+    asm_sj->setText(platform::toQString(text));
+}
 
 void Form1::showMessage(std::u16string_view prompt, std::int32_t buttons,
                         std::u16string_view title) {

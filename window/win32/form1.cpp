@@ -18,9 +18,13 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int kFirstControlId = 101; // clear of IDOK and IDCANCEL
 constexpr int kIconId = 1;
 
-int controlId(const layout::Control& control) { return kFirstControlId + control.tabIndex; }
+int controlId(const layout::Control& control) {
+    return kFirstControlId + control.tabIndex;
+}
 
-int px(int twips, UINT dpi) { return layout::toPixels(twips, static_cast<int>(dpi)); }
+int px(int twips, UINT dpi) {
+    return layout::toPixels(twips, static_cast<int>(dpi));
+}
 
 void registerClass(HINSTANCE instance, WNDPROC proc) {
     WNDCLASSEXW windowClass{};
@@ -41,10 +45,9 @@ void registerClass(HINSTANCE instance, WNDPROC proc) {
 
 Form1::Form1(HINSTANCE instance) : command_(*this) {
     registerClass(instance, &Form1::windowProc);
-    hwnd_ = CreateWindowExW(kExStyle, kClassName,
-                            platform::toWide(layout::kWindowCaption).c_str(), kStyle,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                            nullptr, instance, this);
+    hwnd_ = CreateWindowExW(kExStyle, kClassName, platform::toWide(layout::kWindowCaption).c_str(),
+                            kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                            nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) {
         throw std::runtime_error("CreateWindowExW failed");
     }
@@ -123,8 +126,8 @@ void Form1::applyDpi(UINT dpi) {
     const std::array<HWND, layout::kControls.size()> handles{Label1, Label2, file_sj, asm_sj, f_a};
     for (std::size_t i = 0; i < handles.size(); ++i) {
         const layout::TwipsRect& r = layout::kControls[i]->rect;
-        MoveWindow(handles[i], px(r.left, dpi), px(r.top, dpi), px(r.width, dpi),
-                   px(r.height, dpi), TRUE);
+        MoveWindow(handles[i], px(r.left, dpi), px(r.top, dpi), px(r.width, dpi), px(r.height, dpi),
+                   TRUE);
         SendMessageW(handles[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
     if (font_ != nullptr) {
@@ -195,13 +198,21 @@ LRESULT Form1::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void Form1::f_a_Click() { command_.f_a_Click(); }
+void Form1::f_a_Click() {
+    command_.f_a_Click();
+}
 
-std::u16string Form1::getInputText() { return platform::windowText(file_sj); }
+std::u16string Form1::getInputText() {
+    return platform::windowText(file_sj);
+}
 
-void Form1::setInputText(std::u16string_view text) { platform::setWindowText(file_sj, text); }
+void Form1::setInputText(std::u16string_view text) {
+    platform::setWindowText(file_sj, text);
+}
 
-void Form1::setOutputText(std::u16string_view text) { platform::setWindowText(asm_sj, text); }
+void Form1::setOutputText(std::u16string_view text) {
+    platform::setWindowText(asm_sj, text);
+}
 
 void Form1::showMessage(std::u16string_view prompt, std::int32_t buttons,
                         std::u16string_view title) {

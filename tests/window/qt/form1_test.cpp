@@ -114,7 +114,9 @@ void Form1Test::init() {
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
 }
 
-void Form1Test::cleanup() { form.reset(); }
+void Form1Test::cleanup() {
+    form.reset();
+}
 
 void Form1Test::type(const QString& text) {
     QLineEdit* input = box("file_sj");
@@ -136,11 +138,16 @@ void Form1Test::layoutMatchesTable_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("className");
     QTest::addColumn<QRect>("rect");
-    QTest::newRow("Label1") << "Label1" << "QLabel" << QRect(8, 8, 81, 17);
-    QTest::newRow("Label2") << "Label2" << "QLabel" << QRect(224, 8, 81, 17);
-    QTest::newRow("file_sj") << "file_sj" << "QLineEdit" << QRect(8, 32, 169, 18);
-    QTest::newRow("asm_sj") << "asm_sj" << "QLineEdit" << QRect(224, 32, 169, 18);
-    QTest::newRow("f_a") << "f_a" << "QPushButton" << QRect(184, 32, 33, 17);
+    QTest::newRow("Label1") << "Label1"
+                            << "QLabel" << QRect(8, 8, 81, 17);
+    QTest::newRow("Label2") << "Label2"
+                            << "QLabel" << QRect(224, 8, 81, 17);
+    QTest::newRow("file_sj") << "file_sj"
+                             << "QLineEdit" << QRect(8, 32, 169, 18);
+    QTest::newRow("asm_sj") << "asm_sj"
+                            << "QLineEdit" << QRect(224, 32, 169, 18);
+    QTest::newRow("f_a") << "f_a"
+                         << "QPushButton" << QRect(184, 32, 33, 17);
 }
 
 void Form1Test::layoutMatchesTable() {
@@ -165,8 +172,10 @@ void Form1Test::windowIsFixedSizeWithoutMaximise() {
 void Form1Test::captions() {
     QCOMPARE(form->objectName(), QStringLiteral("Form1"));
     QCOMPARE(form->windowTitle(), QStringLiteral("Tovalin"));
-    QCOMPARE(form->findChild<QLabel*>("Label1")->text(), QString::fromUtf16(u"\u8f6c\u6362\u524d\u7684\u6570\u636e:"));
-    QCOMPARE(form->findChild<QLabel*>("Label2")->text(), QString::fromUtf16(u"\u8f6c\u6362\u540e\u7684\u6570\u636e:"));
+    QCOMPARE(form->findChild<QLabel*>("Label1")->text(),
+             QString::fromUtf16(u"\u8f6c\u6362\u524d\u7684\u6570\u636e:"));
+    QCOMPARE(form->findChild<QLabel*>("Label2")->text(),
+             QString::fromUtf16(u"\u8f6c\u6362\u540e\u7684\u6570\u636e:"));
     QCOMPARE(button()->text(), QStringLiteral("->"));
     QCOMPARE(box("file_sj")->text(), QString());
     QCOMPARE(box("asm_sj")->text(), QString());
@@ -205,12 +214,24 @@ void Form1Test::convertsTypedText_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("output");
-    QTest::newRow("one") << "1" << "00000001" << "01000000";
-    QTest::newRow("short") << "1234" << "00001234" << "34120000";
-    QTest::newRow("eight") << "12345678" << "12345678" << "78563412";
-    QTest::newRow("lower case kept") << "abcdef" << "00abcdef" << "efcdab00";
-    QTest::newRow("ten digits") << "123456789A" << "3456789A" << "9A785634";
-    QTest::newRow("zeros") << "00000000" << "00000000" << "00000000";
+    QTest::newRow("one") << "1"
+                         << "00000001"
+                         << "01000000";
+    QTest::newRow("short") << "1234"
+                           << "00001234"
+                           << "34120000";
+    QTest::newRow("eight") << "12345678"
+                           << "12345678"
+                           << "78563412";
+    QTest::newRow("lower case kept") << "abcdef"
+                                     << "00abcdef"
+                                     << "efcdab00";
+    QTest::newRow("ten digits") << "123456789A"
+                                << "3456789A"
+                                << "9A785634";
+    QTest::newRow("zeros") << "00000000"
+                           << "00000000"
+                           << "00000000";
 }
 
 void Form1Test::convertsTypedText() {
@@ -230,7 +251,8 @@ void Form1Test::enterAndSpacePressConvert_data() {
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("onButton");
     QTest::newRow("Return in input") << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
-    QTest::newRow("keypad Enter in input") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
+    QTest::newRow("keypad Enter in input")
+        << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
     QTest::newRow("Space on button") << int(Qt::Key_Space) << int(Qt::NoModifier) << true;
 }
 
@@ -260,18 +282,20 @@ void Form1Test::messageBoxes_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
     const QString notice = QString::fromUtf16(u"\u63d0\u793a");
-    const QString emptyText = QString::fromUtf16(u"\u8bf7\u8f93\u5165" u"16\u8fdb\u5236\u6587\u672c!");
+    const QString emptyText = QString::fromUtf16(u"\u8bf7\u8f93\u5165"
+                                                 u"16\u8fdb\u5236\u6587\u672c!");
     const QString warning = QString::fromUtf16(u"\u8b66\u544a");
-    const QString notHexText =
-        QString::fromUtf16(u"\u4f60\u8f93\u5165\u7684\u4e0d\u662f" u"16\u8fdb\u5236\u6587\u672c!");
+    const QString notHexText = QString::fromUtf16(u"\u4f60\u8f93\u5165\u7684\u4e0d\u662f"
+                                                  u"16\u8fdb\u5236\u6587\u672c!");
     QTest::newRow("empty, OK button") << "" << int(CloseBy::Button) << notice << emptyText;
     QTest::newRow("empty, Escape") << "" << int(CloseBy::Escape) << notice << emptyText;
     QTest::newRow("leading space, Enter") << " 12" << int(CloseBy::Enter) << warning << notHexText;
-    QTest::newRow("trailing space, title bar") << "12 " << int(CloseBy::TitleBar) << warning << notHexText;
+    QTest::newRow("trailing space, title bar")
+        << "12 " << int(CloseBy::TitleBar) << warning << notHexText;
     QTest::newRow("0x prefix") << "0x12" << int(CloseBy::Button) << warning << notHexText;
     QTest::newRow("h suffix") << "12h" << int(CloseBy::Button) << warning << notHexText;
-    QTest::newRow("full-width digits") << QString::fromUtf16(u"\uff11\uff12") << int(CloseBy::Button)
-                                       << warning << notHexText;
+    QTest::newRow("full-width digits")
+        << QString::fromUtf16(u"\uff11\uff12") << int(CloseBy::Button) << warning << notHexText;
 }
 
 void Form1Test::messageBoxes() {
@@ -327,7 +351,8 @@ void Form1Test::fontFitsEveryCaption() {
         option.initFrom(edit);
         option.rect = edit->rect();
         option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
-        const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+        const QRect contents =
+            edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
         const QMargins margins = edit->textMargins();
         QVERIFY(metrics.horizontalAdvance("DDDDDDDD") + 4 + margins.left() + margins.right() <=
                 contents.width());

@@ -30,8 +30,8 @@ std::wstring wide(std::u16string_view s) {
 std::wstring textOf(HWND window) {
     wchar_t buffer[512] = {};
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK,
-                        5000, &copied);
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 5000,
+                        &copied);
     return std::wstring(buffer, copied);
 }
 
@@ -122,16 +122,15 @@ void checkConversions(const Controls& c) {
         const wchar_t* input;
         const wchar_t* output;
     };
-    for (const Case& k : {Case{L"1", L"00000001", L"01000000"},
-                          Case{L"abcdef", L"00abcdef", L"efcdab00"},
-                          Case{L"123456789A", L"3456789A", L"9A785634"},
-                          Case{L"1234", L"00001234", L"34120000"}}) {
+    for (const Case& k :
+         {Case{L"1", L"00000001", L"01000000"}, Case{L"abcdef", L"00abcdef", L"efcdab00"},
+          Case{L"123456789A", L"3456789A", L"9A785634"}, Case{L"1234", L"00001234", L"34120000"}}) {
         setText(c.file_sj, k.typed);
         PostMessageW(c.f_a, BM_CLICK, 0, 0);
         const bool done = waitFor([&] { return textOf(c.asm_sj) == k.output; });
-        check(done && textOf(c.file_sj) == k.input,
-              std::wstring(L"convert ") + k.typed + L" gave " + textOf(c.file_sj) + L" / " +
-                  textOf(c.asm_sj));
+        check(done && textOf(c.file_sj) == k.input, std::wstring(L"convert ") + k.typed +
+                                                        L" gave " + textOf(c.file_sj) + L" / " +
+                                                        textOf(c.asm_sj));
     }
 }
 
@@ -156,8 +155,9 @@ void checkMessage(const Controls& c, const std::wstring& typed, std::u16string_v
             buttons.push_back(child);
         } else if (lstrcmpiW(cls.c_str(), L"Static") == 0) {
             promptSeen = promptSeen || textOf(child) == wide(prompt);
-            iconSeen = iconSeen || ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-                                    IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0);
+            iconSeen =
+                iconSeen || ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+                             IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0);
         }
     }
     check(promptSeen, L"prompt " + wide(prompt));
@@ -199,8 +199,11 @@ int wmain(int argc, wchar_t** argv) {
     }
     WaitForInputIdle(process.hProcess, 10000);
     HWND form = nullptr;
-    waitFor([&] { return (form = FindWindowW(nullptr, L"Tovalin")) != nullptr && IsWindowVisible(form); },
-            15000);
+    waitFor(
+        [&] {
+            return (form = FindWindowW(nullptr, L"Tovalin")) != nullptr && IsWindowVisible(form);
+        },
+        15000);
     if (form == nullptr) {
         std::fwprintf(stderr, L"FAIL: no window titled Tovalin\n");
         TerminateProcess(process.hProcess, 1);
@@ -213,8 +216,7 @@ int wmain(int argc, wchar_t** argv) {
         const Controls c{form, children[2], children[3], children[4]};
         checkFocusAndTabOrder(c);
         check(textOf(c.file_sj).empty() && textOf(c.asm_sj).empty(), L"both boxes empty at start");
-        checkMessage(c, L"", u"提示", u"请输入16进制文本!",
-                     nullptr);
+        checkMessage(c, L"", u"提示", u"请输入16进制文本!", nullptr);
         checkConversions(c);
         shot("tovalin-wine");
         checkMessage(c, L"0x12", u"警告", u"你输入的不是16进制文本!", "tovalin-wine-warning");
