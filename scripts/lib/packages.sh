@@ -24,8 +24,9 @@ ensure_packages() {
 }
 
 # Building the program: compiler, CMake, Qt Widgets with its Chinese texts, and
-# a font with Chinese glyphs.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-wqy-microhei)
+# a font with Chinese glyphs; rsvg-convert renders the icons.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-wqy-microhei
+    librsvg2-bin)
 
 # Running it on a virtual X server where there is no display.
 XVFB_PACKAGES=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib)
@@ -36,6 +37,9 @@ WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w6
 
 # Testing it: GoogleTest's sources for the cross build, Wine, and a PE reader.
 WINE_PACKAGES=(googletest wine wine64 python3-pefile)
+
+# Packaging and checking the desktop files.
+PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 
 # The tests and benchmarks: clang's sanitizers and libFuzzer, GoogleTest, Google Benchmark.
 TEST_PACKAGES=(clang clang-format libclang-rt-14-dev libgtest-dev libbenchmark-dev)

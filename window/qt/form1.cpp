@@ -5,6 +5,7 @@
 #include "platform/qt/qt_text.h"
 #include "window/layout.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +45,11 @@ Form1::Form1(QWidget* parent)
       command_(*this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(platform::toQString(layout::kWindowCaption));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64}) {
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    }
+    setWindowIcon(icon);
     setFont(fittingFont(font()));
 
     file_sj = place(new QLineEdit(this), layout::kFileSj);

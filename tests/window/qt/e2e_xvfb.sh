@@ -37,6 +37,16 @@ sleep 0.5
 size=$(xwininfo -id "$wid" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
 [ "$size" = "$((405 * scale))x$((65 * scale))" ] || fail "client size $size at scale $scale"
 
+# The window carries its icon for the desktop to show (Qt scales the sizes
+# with the screen, so the full set is checked at 1x).
+icons=" $("$here/tools/xwin.py" icon-sizes "$wid" | tr '\n' ' ')"
+[ "$icons" != " " ] || fail "no _NET_WM_ICON"
+if [ "$scale" = 1 ]; then
+    for want in 16x16 32x32 48x48 64x64; do
+        [[ "$icons" == *" $want "* ]] || fail "_NET_WM_ICON lacks $want (has:$icons)"
+    done
+fi
+
 # Typing goes into the input box at start; the arrow converts.
 xdotool type --delay 20 1234
 click 200 40
