@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,11 @@ struct ValidCase {
     std::u16string normalised;
     std::u16string converted;
 };
+
+// Failure messages name the case rather than dumping its bytes.
+void PrintTo(const ValidCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ValidInput : public ::testing::TestWithParam<ValidCase> {};
 

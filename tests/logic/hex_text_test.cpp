@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -13,6 +14,11 @@ struct HexCase {
     std::u16string text;
     bool hex;
 };
+
+// Failure messages name the case rather than dumping its bytes.
+void PrintTo(const HexCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PanduanHexTest : public ::testing::TestWithParam<HexCase> {};
 
@@ -74,6 +80,11 @@ struct ConvertCase {
     std::u16string text;
     std::u16string reversed;
 };
+
+// Failure messages name the case rather than dumping its bytes.
+void PrintTo(const ConvertCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ConvertTest : public ::testing::TestWithParam<ConvertCase> {};
 
