@@ -1,12 +1,13 @@
 // Drives the Windows executable from outside, as a person or a screen reader
 // would: finds its window, checks layout, tab order and captions, converts,
 // answers the message boxes and closes it.
-// Usage: driver.exe PATH\TO\Tvl.exe   (prints "SHOT name" when a screenshot is due)
+// Usage: driver.exe PATH\TO\Tvl.exe DPI   (prints "SHOT name" when a screenshot is due)
 #include "window/layout.h"
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,43 @@ void checkFocusAndTabOrder(const Controls& c) {
     check((GetWindowLongW(c.file_sj, GWL_STYLE) & ES_READONLY) == 0, L"file_sj editable");
 }
 
+HWND focusOf(HWND form) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// Types one key into the window, as the keyboard would, with `control` focused.
+void pressKey(const Controls& c, HWND control, WORD key) {
+    SetForegroundWindow(c.form);
+    const DWORD self = GetCurrentThreadId();
+    const DWORD target = GetWindowThreadProcessId(c.form, nullptr);
+    AttachThreadInput(self, target, TRUE);
+    SetFocus(control);
+    AttachThreadInput(self, target, FALSE);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+void checkKeyboard(const Controls& c) {
+    pressKey(c, c.file_sj, VK_TAB);
+    check(waitFor([&] { return focusOf(c.form) == c.asm_sj; }), L"Tab key moves to asm_sj");
+    pressKey(c, c.asm_sj, VK_TAB);
+    check(waitFor([&] { return focusOf(c.form) == c.f_a; }), L"Tab key moves to f_a");
+    pressKey(c, c.f_a, VK_TAB);
+    check(waitFor([&] { return focusOf(c.form) == c.file_sj; }), L"Tab key moves to file_sj");
+
+    setText(c.file_sj, L"abc");
+    pressKey(c, c.file_sj, VK_RETURN);
+    check(waitFor([&] { return textOf(c.asm_sj) == L"bc0a0000"; }) &&
+              textOf(c.file_sj) == L"00000abc",
+          L"Enter in file_sj converts");
+}
+
 void checkConversions(const Controls& c) {
     struct Case {
         const wchar_t* typed;
@@ -184,8 +222,8 @@ void checkMessage(const Controls& c, const std::wstring& typed, std::u16string_v
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 2) {
-        std::fwprintf(stderr, L"usage: driver PROGRAM\n");
+    if (argc != 3) {
+        std::fwprintf(stderr, L"usage: driver PROGRAM EXPECTED_DPI\n");
         return 2;
     }
     STARTUPINFOW startup{};
@@ -205,11 +243,15 @@ int wmain(int argc, wchar_t** argv) {
         },
         15000);
     if (form == nullptr) {
-        std::fwprintf(stderr, L"FAIL: no window titled Tovalin\n");
+        DWORD exitCode = 0;
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        std::fwprintf(stderr, L"FAIL: no window titled Tovalin (process status 0x%lx)\n", exitCode);
         TerminateProcess(process.hProcess, 1);
         return 1;
     }
 
+    const UINT dpi = GetDpiForWindow(form);
+    check(dpi == static_cast<UINT>(_wtoi(argv[2])), L"window DPI " + std::to_wstring(dpi));
     const std::vector<HWND> children = childrenOf(form);
     checkLayout(form, children);
     if (children.size() == 5) {
@@ -217,6 +259,7 @@ int wmain(int argc, wchar_t** argv) {
         checkFocusAndTabOrder(c);
         check(textOf(c.file_sj).empty() && textOf(c.asm_sj).empty(), L"both boxes empty at start");
         checkMessage(c, L"", u"提示", u"请输入16进制文本!", nullptr);
+        checkKeyboard(c);
         checkConversions(c);
         shot("tovalin-wine");
         checkMessage(c, L"0x12", u"警告", u"你输入的不是16进制文本!", "tovalin-wine-warning");

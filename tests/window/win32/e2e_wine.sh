@@ -1,27 +1,42 @@
 #!/usr/bin/env bash
-# Runs the Win32 driver against the executable under Wine, taking the
-# screenshots it asks for. Usage: e2e_wine.sh DRIVER.exe PROGRAM.exe OUTPUT_DIR
+# Runs the Win32 driver against the executable under Wine at the given DPI,
+# taking the screenshots it asks for.
+# Usage: e2e_wine.sh DRIVER.exe PROGRAM.exe OUTPUT_DIR DPI
 set -euo pipefail
-driver=$1 program=$2 out=$3
-mkdir -p "$out"
+driver=$1 program=$2 out=$3 dpi=$4
 here=$(cd "$(dirname "$0")/../.." && pwd)
+mkdir -p "$out"
+suffix=""
+[ "$dpi" = 96 ] || suffix="-${dpi}dpi"
+
+# The screen's DPI, as Windows' display settings keep it; back to 96 afterwards.
+set_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    wineserver -w
+}
+set_dpi "$dpi"
+trap 'set_dpi 96' EXIT
+
 status=0
-wine "$driver" "$(winepath -w "$program")" 2>&1 | while IFS= read -r line; do
+wine "$driver" "$(winepath -w "$program")" "$dpi" 2>&1 | while IFS= read -r line; do
     line=${line%$'\r'}
     case "$line" in
     "SHOT "*)
-        import -window root "$out/${line#SHOT }.png"
+        import -window root "$out/${line#SHOT }$suffix.png"
         # The window's icon, as the desktop gets it from Wine.
         wid=$(xdotool search --onlyvisible --name '^Tovalin$' | head -n 1)
-        "$here/tools/xwin.py" icon-sizes "$wid" >"$out/wine-icon-sizes.txt"
+        "$here/tools/xwin.py" icon-sizes "$wid" >"$out/wine-icon-sizes$suffix.txt"
         ;;
     *) echo "$line" ;;
     esac
 done || status=$?
-[ -f "$out/tovalin-wine.png" ] || { echo "FAIL: no screenshot"; status=1; }
-echo "window icon sizes:" $(cat "$out/wine-icon-sizes.txt" 2>/dev/null)
-for size in 32x32 16x16; do
-    grep -qx "$size" "$out/wine-icon-sizes.txt" 2>/dev/null || { echo "FAIL: no $size window icon"; status=1; }
+[ -f "$out/tovalin-wine$suffix.png" ] || { echo "FAIL: no screenshot"; status=1; }
+echo "window icon sizes:" $(cat "$out/wine-icon-sizes$suffix.txt" 2>/dev/null)
+# Large and small icons, at the sizes the DPI asks for.
+for side in $((32 * dpi / 96)) $((16 * dpi / 96)); do
+    size=${side}x${side}
+    grep -qx "$size" "$out/wine-icon-sizes$suffix.txt" 2>/dev/null ||
+        { echo "FAIL: no $size window icon"; status=1; }
 done
 wineserver -k || true # the prefix's helper processes go too
 exit "$status"
