@@ -5,6 +5,8 @@
 #include "platform/qt/qt_text.h"
 #include "window/layout.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +38,16 @@ QLabel* makeLabel(QWidget* parent, const layout::Control& control, QWidget* budd
     return label;
 }
 
+// The icon images compiled into the program, each named for its size.
+QIcon compiledInIcon() {
+    QIcon icon;
+    for (const QFileInfo& file : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files)) {
+        const int size = file.baseName().toInt();
+        icon.addFile(file.filePath(), QSize(size, size));
+    }
+    return icon;
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent)
@@ -45,11 +57,7 @@ Form1::Form1(QWidget* parent)
       command_(*this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(platform::toQString(layout::kWindowCaption));
-    QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    }
-    setWindowIcon(icon);
+    setWindowIcon(compiledInIcon());
     setFont(fittingFont(font()));
 
     file_sj = place(new QLineEdit(this), layout::kFileSj);
