@@ -34,8 +34,14 @@ pid=$!
 wid=$(wait_window Tovalin) || fail "window never mapped"
 sleep 0.5
 
-size=$(xwininfo -id "$wid" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
-[ "$size" = "$((405 * scale))x$((65 * scale))" ] || fail "client size $size at scale $scale"
+read -r x y width height < <(xwininfo -id "$wid" |
+    awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
+         /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+[ "${width}x$height" = "$((405 * scale))x$((65 * scale))" ] || fail "client size ${width}x$height"
+# Opened centred on the screen, give or take a pixel of rounding.
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+dx=$((x - (screen_width - width) / 2)) dy=$((y - (screen_height - height) / 2))
+[ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] || fail "window at $x,$y is not centred"
 
 # The window carries its icon for the desktop to show (Qt scales the sizes
 # with the screen, so the full set is checked at 1x).

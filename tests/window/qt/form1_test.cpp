@@ -8,6 +8,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -99,6 +100,7 @@ private slots:
     void fontFitsEveryCaption();
     void tooLargeFontShrinksKeepingFamily();
     void accessibleNames();
+    void contextMenuIsChinese();
 
 private:
     QLineEdit* box(const char* name) const { return form->findChild<QLineEdit*>(name); }
@@ -379,6 +381,16 @@ void Form1Test::accessibleNames() {
     QVERIFY(!button()->accessibleName().isEmpty());
     QVERIFY(!button()->accessibleDescription().isEmpty());
     QVERIFY(button()->accessibleName() != button()->text());
+}
+
+void Form1Test::contextMenuIsChinese() {
+    std::unique_ptr<QMenu> menu(box("asm_sj")->createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        texts << action->text().section(QLatin1Char('\t'), 0, 0);
+    }
+    QVERIFY2(texts.contains(QString::fromUtf16(u"\u590d\u5236(&C)")), qPrintable(texts.join('|')));
+    QVERIFY2(texts.contains(QString::fromUtf16(u"\u5168\u9009")), qPrintable(texts.join('|')));
 }
 
 int main(int argc, char** argv) {
