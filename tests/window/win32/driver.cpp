@@ -83,6 +83,15 @@ void checkLayout(HWND form, const std::vector<HWND>& children) {
     check(client.right == layout::toPixels(layout::kClientWidth, dpi) &&
               client.bottom == layout::toPixels(layout::kClientHeight, dpi),
           L"client size " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom));
+    RECT frame;
+    GetWindowRect(form, &frame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    check(std::abs((frame.left + frame.right) - (work.left + work.right)) <= 2 &&
+              std::abs((frame.top + frame.bottom) - (work.top + work.bottom)) <= 2,
+          L"window centred on the screen");
     const LONG style = GetWindowLongW(form, GWL_STYLE);
     check(!(style & WS_MAXIMIZEBOX) && !(style & WS_THICKFRAME), L"window is resizable");
     check(children.size() == layout::kControls.size(), L"five controls");
