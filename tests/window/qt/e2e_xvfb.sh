@@ -7,6 +7,8 @@ exe=$1 out=$2 scale=$3
 here=$(cd "$(dirname "$0")/../.." && pwd)
 mkdir -p "$out"
 export QT_SCALE_FACTOR=$scale
+# Window titles are Chinese: xdotool matches them as UTF-8 whatever the caller's locale.
+export LC_ALL=C.UTF-8
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
