@@ -1,5 +1,8 @@
 #include "application.h"
 
+#include "platform/failure_text.h"
+#include "qt_text.h"
+
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
@@ -29,9 +32,8 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 }
 
 void Application::reportFailure(const char* what) {
-    QMessageBox::critical(
-        nullptr, QStringLiteral("Tovalin"),
-        QStringLiteral("程序出现意外错误，即将退出。\n%1").arg(QString::fromUtf8(what)));
+    QMessageBox::critical(nullptr, QStringLiteral("Tovalin"),
+                          toQString(kUnexpectedFailure) + u'\n' + QString::fromUtf8(what));
     QCoreApplication::exit(1);
 }
 

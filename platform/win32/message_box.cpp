@@ -1,5 +1,6 @@
 #include "message_box.h"
 
+#include "platform/failure_text.h"
 #include "win_text.h"
 
 #include <string>
@@ -13,7 +14,7 @@ void showMessageBox(HWND owner, std::u16string_view prompt, std::int32_t buttons
 }
 
 void reportFailure(HWND owner, const char* what) {
-    std::wstring text = L"程序出现意外错误，即将退出。\n";
+    std::wstring text = toWide(kUnexpectedFailure) + L'\n';
     const int length = MultiByteToWideChar(CP_UTF8, 0, what, -1, nullptr, 0);
     if (length > 1) {
         std::wstring detail(static_cast<std::size_t>(length), L'\0');
