@@ -16,8 +16,11 @@ import subprocess
 import sys
 import time
 
-from Xlib import X, display, protocol
+from Xlib import X, display
 from Xlib.ext import damage
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tests/tools"))
+import xwin  # noqa: E402  (the tests' X helpers: closing a window as its close button does)
 
 RUNS = int(os.environ.get("RUNS", "15"))
 
@@ -47,11 +50,7 @@ def run_once(d, program):
     if painted is None:
         child.kill()
         raise RuntimeError(f"{program}: window not painted within 30 s")
-    close = protocol.event.ClientMessage(
-        window=mapped, client_type=d.intern_atom("WM_PROTOCOLS"),
-        data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
-    mapped.send_event(close)
-    d.flush()
+    xwin.close(d, mapped)
     _, _, usage = os.wait4(child.pid, 0)
     d.sync()  # the damage objects went with their windows
     while d.pending_events():
