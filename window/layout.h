@@ -38,9 +38,25 @@ inline constexpr Control kFileSj{"file_sj", Kind::TextBox, u"", {120, 480, 2535,
 inline constexpr Control kAsmSj{"asm_sj", Kind::TextBox, u"", {3360, 480, 2535, 270}, 3};
 inline constexpr Control kFA{"f_a", Kind::Button, u"->", {2760, 480, 495, 255}, 4};
 
-// In tab order.
-inline constexpr std::array<const Control*, 5> kControls{&kLabel1, &kLabel2, &kFileSj, &kAsmSj,
+// In window order: each label just before the box it names, as screen readers
+// on Windows name a box by the label that precedes it. Tab walks the boxes and
+// the button in this order too, which is their tab-index order.
+inline constexpr std::array<const Control*, 5> kControls{&kLabel1, &kFileSj, &kLabel2, &kAsmSj,
                                                          &kFA};
+
+constexpr bool focusableInTabOrder() {
+    int last = -1;
+    for (const Control* control : kControls) {
+        if (control->kind != Kind::Label) {
+            if (control->tabIndex <= last) {
+                return false;
+            }
+            last = control->tabIndex;
+        }
+    }
+    return true;
+}
+static_assert(focusableInTabOrder());
 
 // Twips to pixels at `dpi` dots per inch, rounded to the nearest pixel.
 constexpr int toPixels(int twips, int dpi) {

@@ -33,6 +33,7 @@ XVFB_PACKAGES=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib)
 
 # Cross-building the Windows executable, its icon made from the SVG.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     librsvg2-bin python3-pil)
 
 # Testing it: GoogleTest's sources for the cross build, Wine, and a PE reader.

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/win_text.h"
 #include "window/layout.h"
@@ -52,7 +53,7 @@ Form1::Form1(HINSTANCE instance) : command_(*this) {
         throw std::runtime_error("CreateWindowExW failed");
     }
     createControls(instance);
-    const UINT dpi = GetDpiForWindow(hwnd_);
+    const UINT dpi = platform::dpiOf(hwnd_);
     // The caption bar and task switcher show the program's icon.
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, GetClassLongPtrW(hwnd_, GCLP_HICON));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, GetClassLongPtrW(hwnd_, GCLP_HICONSM));
@@ -60,7 +61,7 @@ Form1::Form1(HINSTANCE instance) : command_(*this) {
 
     // Client area from the table, centred on the work area of the window's screen.
     RECT frame{0, 0, px(layout::kClientWidth, dpi), px(layout::kClientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
+    platform::adjustWindowRect(frame, kStyle, kExStyle, dpi);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -86,9 +87,9 @@ Form1::~Form1() {
 }
 
 void Form1::createControls(HINSTANCE instance) {
-    // Created in tab order, which is also the order Tab walks (labels skipped).
-    const std::array<HWND*, layout::kControls.size()> handles{&Label1, &Label2, &file_sj, &asm_sj,
-                                                              &f_a};
+    // Created in the table's order, which the dialog manager's Tab follows and
+    // which puts each label right before the box it names.
+    const std::array<HWND*, layout::kControls.size()> handles = controls();
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
         const layout::Control& control = *layout::kControls[i];
         const wchar_t* className = L"STATIC";
@@ -117,18 +118,18 @@ void Form1::createControls(HINSTANCE instance) {
     }
 }
 
-void Form1::applyDpi(UINT dpi) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
-    HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+std::array<HWND*, layout::kControls.size()> Form1::controls() {
+    return {&Label1, &file_sj, &Label2, &asm_sj, &f_a};
+}
 
-    const std::array<HWND, layout::kControls.size()> handles{Label1, Label2, file_sj, asm_sj, f_a};
+void Form1::applyDpi(UINT dpi) {
+    HFONT font = platform::createMessageFont(dpi);
+    const std::array<HWND*, layout::kControls.size()> handles = controls();
     for (std::size_t i = 0; i < handles.size(); ++i) {
         const layout::TwipsRect& r = layout::kControls[i]->rect;
-        MoveWindow(handles[i], px(r.left, dpi), px(r.top, dpi), px(r.width, dpi), px(r.height, dpi),
-                   TRUE);
-        SendMessageW(handles[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        MoveWindow(*handles[i], px(r.left, dpi), px(r.top, dpi), px(r.width, dpi),
+                   px(r.height, dpi), TRUE);
+        SendMessageW(*handles[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
     if (font_ != nullptr) {
         DeleteObject(font_);

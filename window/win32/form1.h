@@ -5,8 +5,11 @@
 
 #include "logic/conversion_command.h"
 #include "logic/window_ops.h"
+#include "window/layout.h"
 
 #include <windows.h>
+
+#include <array>
 
 namespace tovalin {
 
@@ -25,6 +28,8 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The controls' handles, in the order of layout::kControls.
+    std::array<HWND*, layout::kControls.size()> controls();
     void createControls(HINSTANCE instance);
     void applyDpi(UINT dpi);
 

@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Reads the Windows executable's version record and icon back and checks them."""
+"""Reads the Windows executable's PE header, version record and icon back and
+checks them. Usage: check_resources.py Tvl.exe x64|x86"""
 import struct
 import sys
 
@@ -15,6 +16,18 @@ def check(ok, what):
 
 
 pe = pefile.PE(sys.argv[1])
+wide = sys.argv[2] == "x64"
+machine = pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64" if wide else "IMAGE_FILE_MACHINE_I386"]
+check(pe.FILE_HEADER.Machine == machine, f"machine {pe.FILE_HEADER.Machine:#x}")
+check(pe.OPTIONAL_HEADER.Subsystem == pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"],
+      "GUI subsystem")
+flags = pe.OPTIONAL_HEADER.DllCharacteristics
+print(f"machine {pe.FILE_HEADER.Machine:#x}, DllCharacteristics {flags:#x}")
+check(flags & 0x40 and flags & 0x100, "ASLR (dynamic base) and DEP (NX compatible)")
+check(not wide or flags & 0x20, "high-entropy addresses")
+relocs = pe.OPTIONAL_HEADER.DATA_DIRECTORY[5]
+check(not pe.FILE_HEADER.Characteristics & 0x1 and relocs.Size > 0,
+      "relocations kept, so that ASLR can move the image")
 fixed = pe.VS_FIXEDFILEINFO[0]
 check((fixed.FileVersionMS, fixed.FileVersionLS) == (0x10000, 0), "file version 1.0.0.0")
 check((fixed.ProductVersionMS, fixed.ProductVersionLS) == (0x10000, 0), "product version 1.0.0.0")
@@ -43,7 +56,7 @@ if table is not None:
 check(translations == ["0x0804 0x04b0"], f"Translation {translations}")
 
 # The icon group and its images: (width, height, colours, bits per pixel).
-icons, groups = {}, []
+icons, groups, manifest = {}, [], ""
 for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
     for named in entry.directory.entries:
         for lang in named.directory.entries:
@@ -52,6 +65,8 @@ for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
                 icons[named.id] = data
             elif entry.id == pefile.RESOURCE_TYPE["RT_GROUP_ICON"]:
                 groups.append(data)
+            elif entry.id == pefile.RESOURCE_TYPE["RT_MANIFEST"]:
+                manifest = data.decode()
 check(len(groups) == 1, "one icon group")
 seen = []
 if groups:
@@ -66,5 +81,15 @@ if groups:
 print("icon images:", seen)
 check(sorted(seen) == sorted([(32, 32, 2, 1), (32, 32, 16, 4), (16, 16, 16, 4)]),
       "three icon images: 32x32 1-bit, 32x32 4-bit, 16x16 4-bit")
+
+# A manifest for the other processor stops Windows from starting the program.
+arch = "amd64" if wide else "x86"
+check(f'name="Tovalin" version="1.0.0.0" processorArchitecture="{arch}"' in manifest,
+      f"manifest names processor {arch}")
+for os_id in ("35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+              "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"):
+    check(os_id in manifest, f"manifest supports Windows {os_id}")
+check(">true/pm<" in manifest and ">PerMonitorV2, PerMonitor<" in manifest,
+      "manifest declares DPI awareness with its fallbacks")
 
 sys.exit(1 if failures else 0)

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -122,6 +123,14 @@ void checkFocusAndTabOrder(const Controls& c) {
     check(GetNextDlgTabItem(c.form, c.file_sj, FALSE) == c.asm_sj, L"Tab file_sj -> asm_sj");
     check(GetNextDlgTabItem(c.form, c.asm_sj, FALSE) == c.f_a, L"Tab asm_sj -> f_a");
     check(GetNextDlgTabItem(c.form, c.f_a, FALSE) == c.file_sj, L"Tab f_a -> file_sj");
+    // A screen reader names a box by the label just before it in the window order.
+    for (const auto& [box, label] :
+         {std::pair{c.file_sj, &layout::kLabel1}, std::pair{c.asm_sj, &layout::kLabel2}}) {
+        const HWND previous = GetWindow(box, GW_HWNDPREV);
+        check(previous != nullptr && lstrcmpiW(classOf(previous).c_str(), L"Static") == 0 &&
+                  textOf(previous) == wide(label->caption),
+              L"label " + wide(label->caption) + L" right before its box");
+    }
     check((GetWindowLongW(c.asm_sj, GWL_STYLE) & ES_READONLY) != 0, L"asm_sj read-only");
     check((GetWindowLongW(c.file_sj, GWL_STYLE) & ES_READONLY) == 0, L"file_sj editable");
 }
@@ -264,7 +273,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::vector<HWND> children = childrenOf(form);
     checkLayout(form, children);
     if (children.size() == 5) {
-        const Controls c{form, children[2], children[3], children[4]};
+        const Controls c{form, children[1], children[3], children[4]};
         checkFocusAndTabOrder(c);
         check(textOf(c.file_sj).empty() && textOf(c.asm_sj).empty(), L"both boxes empty at start");
         checkMessage(c, L"", u"提示", u"请输入16进制文本!", nullptr);

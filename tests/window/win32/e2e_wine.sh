@@ -1,21 +1,38 @@
 #!/usr/bin/env bash
 # Runs the Win32 driver against the executable under Wine at the given DPI,
 # taking the screenshots it asks for.
-# Usage: e2e_wine.sh DRIVER.exe PROGRAM.exe OUTPUT_DIR DPI
+# Usage: e2e_wine.sh DRIVER.exe PROGRAM.exe OUTPUT_DIR DPI [win7]
+# With win7 the Wine prefix reports Windows 7 for the run.
 set -euo pipefail
-driver=$1 program=$2 out=$3 dpi=$4
+driver=$1 program=$2 out=$3 dpi=$4 version=${5:-}
 here=$(cd "$(dirname "$0")/../.." && pwd)
 mkdir -p "$out"
 suffix=""
 [ "$dpi" = 96 ] || suffix="-${dpi}dpi"
+[ -z "$version" ] || suffix="$suffix-$version"
 
-# The screen's DPI, as Windows' display settings keep it; back to 96 afterwards.
+# The screen's DPI, as Windows' display settings keep it, and the Windows
+# version; both back to the prefix's defaults afterwards.
 set_dpi() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
     wineserver -w
 }
+restore() {
+    set_dpi 96
+    [ -z "$version" ] || { winecfg -v win10 && wineserver -w; }
+}
 set_dpi "$dpi"
-trap 'set_dpi 96' EXIT
+trap restore EXIT
+if [ "$version" = win7 ]; then
+    winecfg -v win7
+    wineserver -w
+    reported=$(wine cmd /c ver | tr -d '\r')
+    echo "Windows version:" $reported
+    case "$reported" in
+    *" 6.1."*) ;;
+    *) echo "FAIL: the prefix does not report Windows 7"; exit 1 ;;
+    esac
+fi
 
 status=0
 wine "$driver" "$(winepath -w "$program")" "$dpi" 2>&1 | while IFS= read -r line; do
