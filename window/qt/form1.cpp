@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "font_fit.h"
+#include "line_edit.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/qt_text.h"
 #include "window/layout.h"
@@ -60,7 +61,7 @@ Form1::Form1(QWidget* parent)
     setWindowIcon(compiledInIcon());
     setFont(fittingFont(font()));
 
-    file_sj = place(new QLineEdit(this), layout::kFileSj);
+    file_sj = place(new LineEdit(this), layout::kFileSj);
     asm_sj = place(new QLineEdit(this), layout::kAsmSj);
     asm_sj->setReadOnly(true); // selectable and copyable, not editable
     f_a = place(new QPushButton(platform::toQString(layout::kFA.caption), this), layout::kFA);

@@ -115,6 +115,10 @@ void Form1::createControls(HINSTANCE instance) {
         *handles[i] = CreateWindowExW(
             exStyle, className, platform::toWide(control.caption).c_str(), style, 0, 0, 0, 0, hwnd_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))), instance, nullptr);
+        if (&control == &layout::kFileSj) {
+            // No limit on what is typed or pasted (an EDIT takes 30,000 otherwise).
+            SendMessageW(*handles[i], EM_SETLIMITTEXT, 0, 0);
+        }
     }
 }
 

@@ -81,6 +81,16 @@ done
 ! xdotool search --onlyvisible --name '^警告$' >/dev/null 2>&1 || fail "warning box stayed open"
 [ "$(read_box 300 40)" = "34120000" ] || fail "output box changed after bad input"
 
+# The X11 selection, pasted with the middle button, lands up to its first line break.
+click 90 40
+xdotool key ctrl+a BackSpace
+printf 'DEADBEEF\r\n1234' | xclip -selection primary -i
+xdotool mousemove --window "$wid" $((90 * scale)) $((40 * scale)) click 2
+click 200 40
+sleep 0.3
+[ "$(read_box 90 40)" = "DEADBEEF" ] || fail "middle-click paste into the input box"
+[ "$(read_box 300 40)" = "EFBEADDE" ] || fail "output box after a middle-click paste"
+
 # Closing the window ends the program at once, with status 0.
 "$here/tools/xwin.py" close "$wid"
 status=0

@@ -5,11 +5,13 @@
 #include "window/qt/form1.h"
 
 #include <QClipboard>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -101,6 +103,8 @@ private slots:
     void tooLargeFontShrinksKeepingFamily();
     void accessibleNames();
     void contextMenuIsChinese();
+    void pastesTakeTheFirstLineWhole_data();
+    void pastesTakeTheFirstLineWhole();
 
 private:
     QLineEdit* box(const char* name) const { return form->findChild<QLineEdit*>(name); }
@@ -158,7 +162,7 @@ void Form1Test::layoutMatchesTable() {
     QFETCH(QRect, rect);
     auto* widget = form->findChild<QWidget*>(name);
     QVERIFY(widget != nullptr);
-    QCOMPARE(widget->metaObject()->className(), className);
+    QVERIFY2(widget->inherits(qPrintable(className)), widget->metaObject()->className());
     QCOMPARE(widget->geometry(), rect);
     QVERIFY(widget->isVisible());
     QCOMPARE(form->size(), QSize(405, 65));
@@ -391,6 +395,98 @@ void Form1Test::contextMenuIsChinese() {
     }
     QVERIFY2(texts.contains(QString::fromUtf16(u"\u590d\u5236(&C)")), qPrintable(texts.join('|')));
     QVERIFY2(texts.contains(QString::fromUtf16(u"\u5168\u9009")), qPrintable(texts.join('|')));
+}
+
+enum class PasteBy { CtrlV, ShiftInsert, ContextMenu, Drop };
+
+void Form1Test::pastesTakeTheFirstLineWhole_data() {
+    QTest::addColumn<int>("by");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("selStart");
+    QTest::addColumn<int>("selLength"); // 0: the cursor at selStart
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("output"); // after a click
+
+    const QString digits = QString("0123456789abcdef").repeated(2500) + "DEADBEEF";
+    QTest::newRow("40,008 digits, Ctrl+V")
+        << int(PasteBy::CtrlV) << "" << 0 << 0 << digits << digits << "EFBEADDE";
+    QTest::newRow("line ending dropped") << int(PasteBy::CtrlV) << "" << 0 << 0 << "DEADBEEF\n"
+                                         << "DEADBEEF"
+                                         << "EFBEADDE";
+    QTest::newRow("CR LF, Shift+Insert") << int(PasteBy::ShiftInsert) << "" << 0 << 0 << "12\r\n34"
+                                         << "12"
+                                         << "12000000";
+    QTest::newRow("LF mid-text") << int(PasteBy::CtrlV) << "ABCD" << 2 << 0 << "12\n34"
+                                 << "AB12CD"
+                                 << "CD12AB00";
+    QTest::newRow("CR LF over a selection, menu")
+        << int(PasteBy::ContextMenu) << "ABCDEF" << 1 << 2 << "12\r\n34"
+        << "A12DEF"
+        << "EF2DA100";
+    QTest::newRow("CR, dropped at the end") << int(PasteBy::Drop) << "AB" << 2 << 0 << "12\r34"
+                                            << "AB12"
+                                            << "12AB0000";
+}
+
+void Form1Test::pastesTakeTheFirstLineWhole() {
+    QFETCH(int, by);
+    QFETCH(QString, before);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    QFETCH(QString, output);
+    QLineEdit* input = box("file_sj");
+    input->setText(before);
+    input->setSelection(selStart, selLength);
+    input->setFocus();
+    QApplication::clipboard()->setText(pasted);
+    switch (PasteBy(by)) {
+    case PasteBy::CtrlV:
+        QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case PasteBy::ShiftInsert:
+        QTest::keyClick(input, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case PasteBy::ContextMenu:
+        // Pick the menu's paste entry once it is open.
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            QAction* paste = nullptr;
+            for (QAction* action : menu->actions()) {
+                if (action->text().startsWith(QString::fromUtf16(u"\u7c98\u8d34"))) { // 粘贴
+                    paste = action;
+                }
+            }
+            if (paste != nullptr) {
+                menu->setActiveAction(paste);
+                QTest::keyClick(menu, Qt::Key_Return);
+            }
+            menu->close();
+        });
+        {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                    input->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(input, &event);
+        }
+        break;
+    case PasteBy::Drop: {
+        QMimeData data;
+        data.setText(pasted);
+        const QPoint end(input->width() - 2, 2);
+        QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(input, &enter);
+        QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(input, &drop);
+        break;
+    }
+    }
+    QCOMPARE(input->text(), after);
+    QTest::mouseClick(button(), Qt::LeftButton);
+    QCOMPARE(input->text(), after.right(8).rightJustified(8, '0'));
+    QCOMPARE(box("asm_sj")->text(), output);
 }
 
 int main(int argc, char** argv) {

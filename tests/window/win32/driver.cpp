@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,11 +31,14 @@ std::wstring wide(std::u16string_view s) {
 }
 
 std::wstring textOf(HWND window) {
-    wchar_t buffer[512] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, 5000, &length);
+    std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 5000,
-                        &copied);
-    return std::wstring(buffer, copied);
+    SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_BLOCK, 5000, &copied);
+    text.resize(copied);
+    return text;
 }
 
 std::wstring classOf(HWND window) {
@@ -190,6 +194,62 @@ void checkConversions(const Controls& c) {
     }
 }
 
+void setClipboard(const std::wstring& text) {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    bool set = false;
+    if (waitFor([] { return OpenClipboard(nullptr) != 0; })) {
+        EmptyClipboard();
+        set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        CloseClipboard();
+    }
+    if (!set) {
+        GlobalFree(memory);
+    }
+    check(set, L"text put on the clipboard");
+}
+
+// Pastes as Ctrl+V does, over the selection from `start` to `end`.
+void paste(HWND box, const std::wstring& before, int start, int end, const std::wstring& text) {
+    setText(box, before);
+    setClipboard(text);
+    SendMessageTimeoutW(box, EM_SETSEL, start, end, SMTO_BLOCK, 5000, nullptr);
+    SendMessageTimeoutW(box, WM_PASTE, 0, 0, SMTO_BLOCK, 60000, nullptr);
+}
+
+// The box holds a paste of any length, and of a paste only the first line.
+void checkPastes(const Controls& c) {
+    const std::wstring digits = [] {
+        std::wstring d;
+        for (int i = 0; i < 2500; ++i) {
+            d += L"0123456789abcdef";
+        }
+        return d + L"DEADBEEF";
+    }();
+    struct Case {
+        const wchar_t* name;
+        std::wstring before;
+        int start, end;
+        std::wstring pasted, after, output;
+    };
+    for (const Case& k :
+         {Case{L"40,008 digits", L"", 0, 0, digits, digits, L"EFBEADDE"},
+          Case{L"line ending dropped", L"", 0, 0, L"DEADBEEF\r\n", L"DEADBEEF", L"EFBEADDE"},
+          Case{L"CR LF", L"", 0, 0, L"12\r\n34", L"12", L"12000000"},
+          Case{L"LF mid-text", L"ABCD", 2, 2, L"12\n34", L"AB12CD", L"CD12AB00"},
+          Case{L"CR LF over a selection", L"ABCDEF", 1, 3, L"12\r\n34", L"A12DEF", L"EF2DA100"}}) {
+        paste(c.file_sj, k.before, k.start, k.end, k.pasted);
+        const std::wstring pasted = textOf(c.file_sj);
+        check(pasted == k.after, std::wstring(L"paste ") + k.name + L" left " +
+                                     std::to_wstring(pasted.size()) + L" characters");
+        PostMessageW(c.f_a, BM_CLICK, 0, 0);
+        check(waitFor([&] { return textOf(c.asm_sj) == k.output; }),
+              std::wstring(L"paste ") + k.name + L" converts to " + k.output);
+    }
+}
+
 void checkMessage(const Controls& c, const std::wstring& typed, std::u16string_view title,
                   std::u16string_view prompt, const char* screenshot) {
     const std::wstring before = textOf(c.asm_sj);
@@ -279,6 +339,7 @@ int wmain(int argc, wchar_t** argv) {
         checkMessage(c, L"", u"提示", u"请输入16进制文本!", nullptr);
         checkKeyboard(c);
         checkConversions(c);
+        checkPastes(c);
         shot("tovalin-wine");
         checkMessage(c, L"0x12", u"警告", u"你输入的不是16进制文本!", "tovalin-wine-warning");
         checkMessage(c, L" 12", u"警告", u"你输入的不是16进制文本!", nullptr);
