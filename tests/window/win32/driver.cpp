@@ -2,13 +2,13 @@
 // would: finds its window, checks layout, tab order and captions, converts,
 // answers the message boxes and closes it.
 // Usage: driver.exe PATH\TO\Tvl.exe DPI   (prints "SHOT name" when a screenshot is due)
+#include "remote.h"
 #include "window/layout.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +16,7 @@
 namespace {
 
 using namespace tovalin;
+using namespace tovalin::remote;
 
 int failures = 0;
 
@@ -30,45 +31,10 @@ std::wstring wide(std::u16string_view s) {
     return std::wstring(reinterpret_cast<const wchar_t*>(s.data()), s.size());
 }
 
-std::wstring textOf(HWND window) {
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, 5000, &length);
-    std::wstring text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
-                        SMTO_BLOCK, 5000, &copied);
-    text.resize(copied);
-    return text;
-}
-
 std::wstring classOf(HWND window) {
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
     return name;
-}
-
-void setText(HWND window, const std::wstring& text) {
-    SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_BLOCK,
-                        5000, nullptr);
-}
-
-std::vector<HWND> childrenOf(HWND parent) {
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-    }
-    return children;
-}
-
-template <typename Condition> bool waitFor(Condition condition, int milliseconds = 5000) {
-    for (int waited = 0; waited < milliseconds; waited += 20) {
-        if (condition()) {
-            return true;
-        }
-        Sleep(20);
-    }
-    return condition();
 }
 
 void shot(const char* name) {
@@ -194,27 +160,10 @@ void checkConversions(const Controls& c) {
     }
 }
 
-void setClipboard(const std::wstring& text) {
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    bool set = false;
-    if (waitFor([] { return OpenClipboard(nullptr) != 0; })) {
-        EmptyClipboard();
-        set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-        CloseClipboard();
-    }
-    if (!set) {
-        GlobalFree(memory);
-    }
-    check(set, L"text put on the clipboard");
-}
-
 // Pastes as Ctrl+V does, over the selection from `start` to `end`.
 void paste(HWND box, const std::wstring& before, int start, int end, const std::wstring& text) {
     setText(box, before);
-    setClipboard(text);
+    check(setClipboard(text), L"text put on the clipboard");
     SendMessageTimeoutW(box, EM_SETSEL, start, end, SMTO_BLOCK, 5000, nullptr);
     SendMessageTimeoutW(box, WM_PASTE, 0, 0, SMTO_BLOCK, 60000, nullptr);
 }
@@ -304,27 +253,9 @@ int wmain(int argc, wchar_t** argv) {
         std::fwprintf(stderr, L"usage: driver PROGRAM EXPECTED_DPI\n");
         return 2;
     }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\"";
-    if (!CreateProcessW(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        std::fwprintf(stderr, L"FAIL: cannot start %ls\n", argv[1]);
-        return 1;
-    }
-    WaitForInputIdle(process.hProcess, 10000);
-    HWND form = nullptr;
-    waitFor(
-        [&] {
-            return (form = FindWindowW(nullptr, L"Tovalin")) != nullptr && IsWindowVisible(form);
-        },
-        15000);
+    const HWND form = remote::start(argv[1], process);
     if (form == nullptr) {
-        DWORD exitCode = 0;
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        std::fwprintf(stderr, L"FAIL: no window titled Tovalin (process status 0x%lx)\n", exitCode);
-        TerminateProcess(process.hProcess, 1);
         return 1;
     }
 

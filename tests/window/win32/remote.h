@@ -1,0 +1,94 @@
+// Works Tovalin's window from another process, as the Win32 driver and the
+// paste benchmark do: starts it, finds its controls, reads and writes their
+// text and puts text on the clipboard.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace tovalin::remote {
+
+inline std::wstring textOf(HWND window) {
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, 5000, &length);
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_BLOCK, 5000, &copied);
+    text.resize(copied);
+    return text;
+}
+
+inline void setText(HWND window, const std::wstring& text) {
+    SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_BLOCK,
+                        5000, nullptr);
+}
+
+inline std::vector<HWND> childrenOf(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+template <typename Condition> bool waitFor(Condition condition, int milliseconds = 5000) {
+    for (int waited = 0; waited < milliseconds; waited += 20) {
+        if (condition()) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return condition();
+}
+
+inline bool setClipboard(const std::wstring& text) {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    bool set = false;
+    if (waitFor([] { return OpenClipboard(nullptr) != 0; })) {
+        EmptyClipboard();
+        set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        CloseClipboard();
+    }
+    if (!set) {
+        GlobalFree(memory);
+    }
+    return set;
+}
+
+// Starts the program and returns its shown window; null, with the reason
+// printed, when it never shows one.
+inline HWND start(const wchar_t* program, PROCESS_INFORMATION& process) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
+    if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        std::fwprintf(stderr, L"FAIL: cannot start %ls\n", program);
+        return nullptr;
+    }
+    WaitForInputIdle(process.hProcess, 10000);
+    HWND form = nullptr;
+    waitFor(
+        [&] {
+            return (form = FindWindowW(nullptr, L"Tovalin")) != nullptr && IsWindowVisible(form);
+        },
+        15000);
+    if (form == nullptr) {
+        DWORD exitCode = 0;
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        std::fwprintf(stderr, L"FAIL: no window titled Tovalin (process status 0x%lx)\n", exitCode);
+        TerminateProcess(process.hProcess, 1);
+    }
+    return form;
+}
+
+} // namespace tovalin::remote
