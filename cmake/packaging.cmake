@@ -5,18 +5,43 @@ set(CPACK_PACKAGE_VERSION 1.00)
 set(CPACK_PACKAGE_VENDOR "Tovalin developers")
 set(CPACK_PACKAGE_CONTACT "Tovalin developers <tovalin@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "reverse the byte order of a 32-bit hex value")
+# Wrapped for Debian's control file; CPack indents each line.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tovalin turns the hexadecimal text of a 32-bit value into the same value with its\n"
-    "four bytes in reverse order, so little-endian text becomes big-endian text and\n"
-    "back: 1234 becomes 00001234 and 34120000. Its interface is Simplified Chinese.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+    "Tovalin turns the hexadecimal text of a 32-bit value into the same\n"
+    "value with its four bytes in reverse order, so little-endian text\n"
+    "becomes big-endian text and back: 1234 becomes 00001234 and 34120000.\n"
+    "Its interface is Simplified Chinese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/tovalin/tovalin)
 # Library dependencies come from the binary itself (dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Chinese captions need a CJK font.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
+# Chinese captions need a CJK font; Qt's Wayland platform runs it natively on
+# a Wayland desktop instead of through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-wayland")
 set(CPACK_STRIP_FILES ON)
+
+# What Debian asks of every package: the copyright file, the changelog and a
+# manual page for the program, compressed as Debian does (gzip -9n).
+set(linux ${PROJECT_SOURCE_DIR}/window/linux)
+set(docs ${PROJECT_BINARY_DIR}/docs)
+file(MAKE_DIRECTORY ${docs}/zh_CN)
+set(gzipped)
+foreach(pair "debian/changelog|changelog.gz" "man/tovalin.1|tovalin.1.gz"
+        "man/tovalin.zh_CN.1|zh_CN/tovalin.1.gz")
+    string(REPLACE "|" ";" pair ${pair})
+    list(GET pair 0 source)
+    list(GET pair 1 target)
+    add_custom_command(OUTPUT ${docs}/${target}
+        COMMAND gzip -9nc ${linux}/${source} > ${docs}/${target}
+        DEPENDS ${linux}/${source} VERBATIM)
+    list(APPEND gzipped ${docs}/${target})
+endforeach()
+add_custom_target(tovalin_docs ALL DEPENDS ${gzipped})
+install(FILES ${linux}/debian/copyright ${docs}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tovalin)
+install(FILES ${docs}/tovalin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${docs}/zh_CN/tovalin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/zh_CN/man1)
+
 include(CPack)

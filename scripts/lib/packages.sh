@@ -39,8 +39,10 @@ WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w6
 # Testing it: GoogleTest's sources for the cross build, Wine, and a PE reader.
 WINE_PACKAGES=(googletest wine wine64 python3-pefile)
 
-# Packaging and checking the desktop files.
-PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
+# Packaging: the .deb and its checks (lintian, the desktop files, Qt's Wayland
+# platform in a headless Weston), and the Windows MSIs (wixl and msitools).
+PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian weston qt6-wayland
+    wixl msitools)
 
 # The tests and benchmarks: clang's sanitizers and libFuzzer, GoogleTest, Google Benchmark.
 TEST_PACKAGES=(clang clang-format libclang-rt-14-dev libgtest-dev libbenchmark-dev)
