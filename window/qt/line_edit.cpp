@@ -32,9 +32,21 @@ void LineEdit::pasteLine(QClipboard::Mode mode) {
         return;
     }
     const QString line = firstLine(QGuiApplication::clipboard()->text(mode));
-    if (!line.isEmpty() || hasSelectedText()) {
-        insert(line);
+    if (line.isEmpty() && !hasSelectedText()) {
+        return;
     }
+    // QLineEdit starts a new undo step whenever its cursor moves: step it away
+    // and back, so that Ctrl+Z takes back the paste alone, as after its own paste.
+    const int cursor = cursorPosition();
+    const int selStart = selectionStart();
+    const int selLength = selectionLength();
+    setCursorPosition(cursor == 0 ? text().size() : 0);
+    if (selLength > 0) {
+        setSelection(selStart, selLength);
+    } else {
+        setCursorPosition(cursor);
+    }
+    insert(line);
 }
 
 void LineEdit::keyPressEvent(QKeyEvent* event) {
