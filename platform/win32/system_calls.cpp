@@ -33,7 +33,11 @@ const SystemCalls& systemCalls() {
         lookUp(user32, "GetDpiForWindow", c.GetDpiForWindow);
         lookUp(user32, "AdjustWindowRectExForDpi", c.AdjustWindowRectExForDpi);
         lookUp(user32, "SystemParametersInfoForDpi", c.SystemParametersInfoForDpi);
-        lookUp(loadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor", c.GetDpiForMonitor);
+        // The monitor's DPI is only wanted where the window's is not to be had
+        // (Windows 8.1): elsewhere shcore.dll is not loaded at all.
+        if (c.GetDpiForWindow == nullptr) {
+            lookUp(loadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor", c.GetDpiForMonitor);
+        }
         return c;
     }();
     return calls;
