@@ -3,9 +3,15 @@
 set(CMAKE_SYSTEM_NAME Windows)
 set(TOOLCHAIN_PREFIX ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
 
-# The posix thread model, whose C++ library has std::mutex (GoogleTest needs it).
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
+# The program takes the win32 thread model: no thread library (winpthreads) is
+# linked in, and with it none of its imports newer than Windows XP. GoogleTest
+# needs std::mutex, which only the posix model has in GCC 12.
+if(NOT TOVALIN_MINGW_THREADS)
+    set(TOVALIN_MINGW_THREADS win32)
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES TOVALIN_MINGW_THREADS)
+set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-${TOVALIN_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-${TOVALIN_MINGW_THREADS})
 set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})

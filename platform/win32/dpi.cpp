@@ -6,6 +6,18 @@ namespace tovalin::platform {
 
 namespace {
 
+// 96 dpi, Windows' 100 %.
+constexpr UINT defaultDpi = 96;
+
+// NONCLIENTMETRICSW as Vista and later define it. Compiled for XP, the header's
+// struct lacks the last field, and that shorter size is the one that
+// SystemParametersInfoW takes on every Windows; the ...ForDpi function gets
+// the full one.
+struct VistaNonClientMetrics {
+    NONCLIENTMETRICSW metrics;
+    int paddedBorderWidth;
+};
+
 DpiPlan plan() {
     static const DpiPlan chosen = chooseDpiPlan(systemCalls().found());
     return chosen;
@@ -15,7 +27,7 @@ UINT systemDpi() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+    return dpi > 0 ? static_cast<UINT>(dpi) : defaultDpi;
 }
 
 } // namespace
@@ -45,16 +57,21 @@ UINT dpiOf(HWND window) {
 }
 
 HFONT createMessageFont(UINT dpi) {
+    if (plan().metricsForDpi) {
+        VistaNonClientMetrics full{};
+        full.metrics.cbSize = sizeof full;
+        if (systemCalls().SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof full, &full, 0,
+                                                     dpi)) {
+            return CreateFontIndirectW(&full.metrics.lfMessageFont);
+        }
+    }
+    // The system's own metrics are at the system DPI.
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    if (!plan().metricsForDpi || !systemCalls().SystemParametersInfoForDpi(
-                                     SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
-        // The system's own metrics are at the system DPI.
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-        LOGFONTW& font = metrics.lfMessageFont;
-        font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(systemDpi()));
-    }
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    LOGFONTW& font = metrics.lfMessageFont;
+    font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(systemDpi()));
+    return CreateFontIndirectW(&font);
 }
 
 void adjustWindowRect(RECT& rect, DWORD style, DWORD exStyle, UINT dpi) {

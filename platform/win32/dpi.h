@@ -1,6 +1,6 @@
 // The window's DPI, and the message font and window frame at a DPI, on every
-// Windows from 7 on: per-window DPI on Windows 10, per-monitor on 8.1, the
-// system DPI on 7 and 8.
+// Windows from XP on: per-window DPI on Windows 10, per-monitor on 8.1, the
+// system DPI on XP, Vista, 7 and 8.
 #pragma once
 
 #include <windows.h>

@@ -5,7 +5,7 @@
 
 namespace tovalin::platform {
 
-// Functions newer than Windows 7 that were found at run time.
+// Functions newer than Windows XP that were found at run time.
 struct DpiFunctionsFound {
     bool getDpiForWindow = false;            // user32, Windows 10 1607
     bool adjustWindowRectExForDpi = false;   // user32, Windows 10 1607
@@ -16,7 +16,7 @@ struct DpiFunctionsFound {
 enum class DpiSource {
     Window,  // the window's own DPI; the manifest makes the process per-monitor (v2 from 1703)
     Monitor, // the DPI of the window's monitor; per-monitor awareness from the manifest
-    System,  // the system DPI, one for the whole session (Windows 7 and 8)
+    System,  // the system DPI, one for the whole session (XP to 8)
 };
 
 struct DpiPlan {

@@ -55,7 +55,7 @@ HMODULE loadSystemLibrary(const wchar_t* name) {
     if (hasSearchFlags()) {
         return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     }
-    // An unpatched Windows 7: name the file by its full path in the system folder.
+    // XP, or an unpatched Vista or 7: name the file by its full path in the system folder.
     wchar_t folder[MAX_PATH];
     const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) {

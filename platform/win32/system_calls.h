@@ -1,4 +1,4 @@
-// Windows functions newer than Windows 7, looked up at run time: each pointer
+// Windows functions newer than Windows XP, looked up at run time: each pointer
 // is null where this Windows lacks the function. DLLs are loaded from the
 // system folder only, so that one planted beside the executable is never used.
 #pragma once
@@ -23,7 +23,7 @@ struct SystemCalls {
 const SystemCalls& systemCalls();
 
 // Makes the system folder the only place this process loads DLLs from by
-// name, where Windows can (Windows 8, or Windows 7 with KB2533623).
+// name, where Windows can (Windows 8, or Vista and 7 with KB2533623).
 void restrictDllSearch();
 
 // Loads a DLL of Windows' own from the system folder; null when it is not there.

@@ -31,13 +31,15 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-w
 # Running it on a virtual X server where there is no display.
 XVFB_PACKAGES=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib)
 
-# Cross-building the Windows executable, its icon made from the SVG.
-WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+# Cross-building the Windows executables (win32 thread model: no thread
+# library), their icon made from the SVG.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
+    g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
     librsvg2-bin python3-pil)
 
-# Testing it: GoogleTest's sources for the cross build, Wine, and a PE reader.
-WINE_PACKAGES=(googletest wine wine64 python3-pefile)
+# Testing them: GoogleTest's sources and the posix thread model it needs for
+# the cross build, Wine, and a PE reader; 32-bit Wine comes from ensure_wine32.
+WINE_PACKAGES=(googletest g++-mingw-w64-x86-64-posix wine wine64 python3-pefile)
 
 # Packaging: the .deb and its checks (lintian, the desktop files, Qt's Wayland
 # platform in a headless Weston), and the Windows MSIs (wixl and msitools).
@@ -46,3 +48,40 @@ PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian weston qt6-
 
 # The tests and benchmarks: clang's sanitizers and libFuzzer, GoogleTest, Google Benchmark.
 TEST_PACKAGES=(clang clang-format libclang-rt-14-dev libgtest-dev libbenchmark-dev)
+
+# 32-bit Wine, for the i686 executable's tests. Where the kernel runs no 32-bit
+# x86 code, qemu-user runs it: registered for i386 ELF programs before any i386
+# package is installed, since their set-up may run their own programs.
+ensure_wine32() {
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    if ! runs_i386; then
+        ensure_packages qemu-user-static
+        local binfmt=/proc/sys/fs/binfmt_misc
+        [ -e "$binfmt/register" ] || "${sudo[@]}" mount -t binfmt_misc binfmt_misc "$binfmt"
+        # Debian registers every other format; F opens the interpreter now, so
+        # it serves in every mount namespace.
+        [ -e "$binfmt/qemu-i386" ] || printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' |
+            "${sudo[@]}" tee "$binfmt/register" >/dev/null
+        runs_i386 || { echo "cannot run i386 programs, even through qemu-user" >&2; return 1; }
+    fi
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        "${sudo[@]}" dpkg --add-architecture i386
+        TOVALIN_APT_UPDATED=
+    fi
+    ensure_packages wine32:i386
+}
+
+# Whether an i386 program runs here: a 93-byte one that calls exit(0).
+runs_i386() {
+    local elf
+    elf=$(mktemp)
+    printf '\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08\x34\0\0\0\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0' >"$elf"
+    printf '\x01\0\0\0\0\0\0\0\0\x80\x04\x08\0\x80\x04\x08\x5d\0\0\0\x5d\0\0\0\x05\0\0\0\0\x10\0\0' >>"$elf"
+    printf '\x31\xdb\xb8\x01\0\0\0\xcd\x80' >>"$elf"
+    chmod +x "$elf"
+    local status=0
+    "$elf" 2>/dev/null || status=$?
+    rm -f "$elf"
+    return "$status"
+}

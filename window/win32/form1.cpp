@@ -18,6 +18,8 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int kFirstControlId = 101; // clear of IDOK and IDCANCEL
 constexpr int kIconId = 1;
+// Sent from Windows 8.1 on when the window's DPI changes; the XP headers lack it.
+constexpr UINT kWmDpiChanged = 0x02E0;
 
 int controlId(const layout::Control& control) {
     return kFirstControlId + control.tabIndex;
@@ -185,7 +187,7 @@ LRESULT Form1::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    case WM_DPICHANGED: {
+    case kWmDpiChanged: {
         applyDpi(HIWORD(wParam));
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,

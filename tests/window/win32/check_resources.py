@@ -3,6 +3,7 @@
 checks them. Usage: check_resources.py Tvl.exe x64|x86"""
 import struct
 import sys
+import xml.etree.ElementTree as ET
 
 import pefile
 
@@ -25,6 +26,14 @@ flags = pe.OPTIONAL_HEADER.DllCharacteristics
 print(f"machine {pe.FILE_HEADER.Machine:#x}, DllCharacteristics {flags:#x}")
 check(flags & 0x40 and flags & 0x100, "ASLR (dynamic base) and DEP (NX compatible)")
 check(not wide or flags & 0x20, "high-entropy addresses")
+# Windows XP refuses an executable whose header asks for a later NT: 5.1 on
+# i686, 5.2 (XP x64) on x86-64.
+xp = (5, 2) if wide else (5, 1)
+header = pe.OPTIONAL_HEADER
+for what in ("OperatingSystem", "Subsystem"):
+    version = (getattr(header, f"Major{what}Version"), getattr(header, f"Minor{what}Version"))
+    print(f"{what} version {version[0]}.{version[1]}")
+    check(version <= xp, f"{what} version at most {xp[0]}.{xp[1]}")
 relocs = pe.OPTIONAL_HEADER.DATA_DIRECTORY[5]
 check(not pe.FILE_HEADER.Characteristics & 0x1 and relocs.Size > 0,
       "relocations kept, so that ASLR can move the image")
@@ -91,5 +100,13 @@ for os_id in ("35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d
     check(os_id in manifest, f"manifest supports Windows {os_id}")
 check(">true/pm<" in manifest and ">PerMonitorV2, PerMonitor<" in manifest,
       "manifest declares DPI awareness with its fallbacks")
+
+# XP SP3 reads the assembly elements it knows and skips those in other
+# namespaces; an unknown element in its own namespace stops the program.
+ASM_V1 = "{urn:schemas-microsoft-com:asm.v1}"
+known = {"assembly", "assemblyIdentity", "description", "dependency", "dependentAssembly"}
+for element in ET.fromstring(manifest.encode()).iter() if manifest else []:
+    check(not element.tag.startswith(ASM_V1) or element.tag[len(ASM_V1):] in known,
+          f"manifest element {element.tag} is one Windows XP knows or in its own namespace")
 
 sys.exit(1 if failures else 0)

@@ -40,7 +40,7 @@ std::wstring classOf(HWND window) {
 void shot(const char* name) {
     std::printf("SHOT %s\n", name);
     std::fflush(stdout);
-    Sleep(1500);
+    Sleep(scaled(1500));
 }
 
 struct Controls {
@@ -164,8 +164,8 @@ void checkConversions(const Controls& c) {
 void paste(HWND box, const std::wstring& before, int start, int end, const std::wstring& text) {
     setText(box, before);
     check(setClipboard(text), L"text put on the clipboard");
-    SendMessageTimeoutW(box, EM_SETSEL, start, end, SMTO_BLOCK, 5000, nullptr);
-    SendMessageTimeoutW(box, WM_PASTE, 0, 0, SMTO_BLOCK, 60000, nullptr);
+    SendMessageTimeoutW(box, EM_SETSEL, start, end, SMTO_BLOCK, scaled(5000), nullptr);
+    SendMessageTimeoutW(box, WM_PASTE, 0, 0, SMTO_BLOCK, scaled(60000), nullptr);
 }
 
 // The box holds a paste of any length, and of a paste only the first line.
@@ -205,7 +205,11 @@ void checkMessage(const Controls& c, const std::wstring& typed, std::u16string_v
     setText(c.file_sj, typed);
     PostMessageW(c.f_a, BM_CLICK, 0, 0);
     HWND box = nullptr;
-    waitFor([&] { return (box = FindWindowW(L"#32770", wide(title).c_str())) != nullptr; });
+    // Shown only once its texts are set; before that the prompt may be empty.
+    waitFor([&] {
+        return (box = FindWindowW(L"#32770", wide(title).c_str())) != nullptr &&
+               IsWindowVisible(box);
+    });
     check(box != nullptr, L"message box titled " + wide(title) + L" for '" + typed + L"'");
     if (box == nullptr) {
         return;
@@ -278,7 +282,7 @@ int wmain(int argc, wchar_t** argv) {
     }
 
     PostMessageW(form, WM_CLOSE, 0, 0);
-    check(WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0, L"program ends on close");
+    check(WaitForSingleObject(process.hProcess, scaled(10000)) == WAIT_OBJECT_0, L"program ends on close");
     DWORD exitCode = 1;
     GetExitCodeProcess(process.hProcess, &exitCode);
     check(exitCode == 0, L"exit code " + std::to_wstring(exitCode));

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the Win32 driver against the executable under Wine at the given DPI,
 # taking the screenshots it asks for.
-# Usage: e2e_wine.sh DRIVER.exe PROGRAM.exe OUTPUT_DIR DPI [win7]
-# With win7 the Wine prefix reports Windows 7 for the run.
+# Usage: e2e_wine.sh DRIVER.exe PROGRAM.exe OUTPUT_DIR DPI [VERSION]
+# With VERSION (win7, winxp or winxp64) the Wine prefix reports that Windows
+# for the run.
 set -euo pipefail
 driver=$1 program=$2 out=$3 dpi=$4 version=${5:-}
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -23,14 +24,14 @@ restore() {
 }
 set_dpi "$dpi"
 trap restore EXIT
-if [ "$version" = win7 ]; then
-    winecfg -v win7
+if [ -n "$version" ]; then
+    winecfg -v "$version"
     wineserver -w
     reported=$(wine cmd /c ver | tr -d '\r')
     echo "Windows version:" $reported
-    case "$reported" in
-    *" 6.1."*) ;;
-    *) echo "FAIL: the prefix does not report Windows 7"; exit 1 ;;
+    case "$version:$reported" in
+    win7:*" 6.1."* | winxp:*" 5.1."* | winxp64:*" 5.2."*) ;;
+    *) echo "FAIL: the prefix does not report $version"; exit 1 ;;
     esac
 fi
 

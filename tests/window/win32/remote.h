@@ -6,26 +6,38 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 namespace tovalin::remote {
 
+// A wait of `milliseconds`, stretched by TOVALIN_WAIT_SCALE where the program
+// runs far slower than usual (32-bit Wine under emulation).
+inline DWORD scaled(DWORD milliseconds) {
+    static const DWORD scale = [] {
+        const char* value = std::getenv("TOVALIN_WAIT_SCALE");
+        const int parsed = value != nullptr ? std::atoi(value) : 1;
+        return parsed > 0 ? static_cast<DWORD>(parsed) : 1u;
+    }();
+    return milliseconds * scale;
+}
+
 inline std::wstring textOf(HWND window) {
     DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, 5000, &length);
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, scaled(5000), &length);
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
     SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
-                        SMTO_BLOCK, 5000, &copied);
+                        SMTO_BLOCK, scaled(5000), &copied);
     text.resize(copied);
     return text;
 }
 
 inline void setText(HWND window, const std::wstring& text) {
     SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_BLOCK,
-                        5000, nullptr);
+                        scaled(5000), nullptr);
 }
 
 inline std::vector<HWND> childrenOf(HWND parent) {
@@ -37,8 +49,8 @@ inline std::vector<HWND> childrenOf(HWND parent) {
     return children;
 }
 
-template <typename Condition> bool waitFor(Condition condition, int milliseconds = 5000) {
-    for (int waited = 0; waited < milliseconds; waited += 20) {
+template <typename Condition> bool waitFor(Condition condition, DWORD milliseconds = 5000) {
+    for (DWORD waited = 0; waited < scaled(milliseconds); waited += 20) {
         if (condition()) {
             return true;
         }
@@ -75,7 +87,7 @@ inline HWND start(const wchar_t* program, PROCESS_INFORMATION& process) {
         std::fwprintf(stderr, L"FAIL: cannot start %ls\n", program);
         return nullptr;
     }
-    WaitForInputIdle(process.hProcess, 10000);
+    WaitForInputIdle(process.hProcess, scaled(10000));
     HWND form = nullptr;
     waitFor(
         [&] {
