@@ -42,9 +42,11 @@ WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w6
 WINE_PACKAGES=(googletest g++-mingw-w64-x86-64-posix wine wine64 python3-pefile)
 
 # Packaging: the .deb and its checks (lintian, the desktop files, Qt's Wayland
-# platform in a headless Weston), and the Windows MSIs (wixl and msitools).
+# platform in a headless Weston); the Windows MSIs (wixl and msitools) and zip,
+# made reproducible (faketime, strip-nondeterminism, uuidgen) and signed where
+# asked (osslsigncode).
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian weston qt6-wayland
-    wixl msitools)
+    wixl msitools faketime strip-nondeterminism uuid-runtime osslsigncode)
 
 # The tests and benchmarks: clang's sanitizers and libFuzzer, GoogleTest, Google Benchmark.
 TEST_PACKAGES=(clang clang-format libclang-rt-14-dev libgtest-dev libbenchmark-dev)

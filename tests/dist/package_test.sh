@@ -20,6 +20,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "Depends lacks Qt from shlibdeps"
 dpkg-deb -f "$deb" Recommends | grep -q fonts- || fail "no CJK font recommended"
 dpkg-deb -f "$deb" Recommends | grep -qw qt6-wayland || fail "Qt's Wayland platform not recommended"
+# The fields as apt show prints them: clean paragraphs, and no address of a
+# home the project does not have.
+fields=$(dpkg-deb -f "$deb")
+! grep -n '^ *;' <<<"$fields" || fail "a stray ; in the fields"
+! grep -nE '[a-z]+://' <<<"$fields" || fail "a URL in the fields"
 
 # Debian's own checker: nothing at error or warning level.
 status=0

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the downloads twice with scripts/package and compares them byte for
+# byte: the second time from a copy of the sources in another folder, with
+# another umask and the clock a day later.
+# Usage: reproducible_test.sh WORK_DIR
+set -euo pipefail
+sources=$(cd "$(dirname "$0")/../.." && pwd)
+work=$1
+rm -rf "$work"
+mkdir -p "$work/copy"
+# The sources as they are, with their history (the commit's time).
+tar -C "$sources" --exclude='./build*' --exclude='./out' -cf - . | tar -C "$work/copy" -xf -
+
+package() { # NAME UMASK SOURCES [COMMAND PREFIX...]
+    local name=$1 mask=$2 tree=$3
+    shift 3
+    (umask "$mask" && TOVALIN_PACKAGE_DIR="$work/$name" "$@" "$tree/scripts/package") \
+        >"$work/$name.log" 2>&1 || { tail -n 50 "$work/$name.log"; exit 1; }
+}
+package first 022 "$sources"
+package second 077 "$work/copy" faketime -f +1d
+
+status=0
+downloads() { (cd "$1" && shopt -s nullglob && echo -- *.deb *.zip *.msi *.html SHA256SUMS); }
+artefacts=$(downloads "$work/first")
+[ "$artefacts" = "$(downloads "$work/second")" ] ||
+    { echo "FAIL: the two builds made different files"; status=1; }
+artefacts=${artefacts#-- }
+for file in $artefacts windows-x64/window/win32/Tvl.exe windows-x86/window/win32/Tvl.exe; do
+    if cmp -s "$work/first/$file" "$work/second/$file"; then
+        echo "same: $(sha256sum "$work/first/$file" | cut -c1-64)  $file"
+    else
+        echo "FAIL: $file differs"
+        status=1
+        if command -v diffoscope >/dev/null; then
+            diffoscope "$work/first/$file" "$work/second/$file" | head -n 60 || true
+        else
+            cmp -l "$work/first/$file" "$work/second/$file" | head -n 20 || true
+        fi
+    fi
+done
+(cd "$work/first" && sha256sum -c --quiet SHA256SUMS) || { echo "FAIL: SHA256SUMS"; status=1; }
+exit "$status"
