@@ -48,6 +48,16 @@ WINE_PACKAGES=(googletest g++-mingw-w64-x86-64-posix wine wine64 python3-pefile)
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian weston qt6-wayland
     wixl msitools faketime strip-nondeterminism uuid-runtime osslsigncode)
 
+# The page: the core compiled to WebAssembly with clang, for wasm32-wasi.
+WEB_PACKAGES=(clang lld wasi-libc libc++-dev-wasm32 libclang-rt-dev-wasm32 python3)
+
+# Testing it in Chromium and in WebKit (WebKitWebDriver with MiniBrowser),
+# driven from Node.js; npm is part of some Node.js packages.
+WEB_TEST_PACKAGES=(chromium webkit2gtk-driver nodejs)
+ensure_npm() {
+    command -v npm >/dev/null || ensure_packages npm
+}
+
 # The tests and benchmarks: clang's sanitizers and libFuzzer, GoogleTest, Google Benchmark.
 TEST_PACKAGES=(clang clang-format libclang-rt-14-dev libgtest-dev libbenchmark-dev)
 

@@ -282,7 +282,8 @@ int wmain(int argc, wchar_t** argv) {
     }
 
     PostMessageW(form, WM_CLOSE, 0, 0);
-    check(WaitForSingleObject(process.hProcess, scaled(10000)) == WAIT_OBJECT_0, L"program ends on close");
+    check(WaitForSingleObject(process.hProcess, scaled(10000)) == WAIT_OBJECT_0,
+          L"program ends on close");
     DWORD exitCode = 1;
     GetExitCodeProcess(process.hProcess, &exitCode);
     check(exitCode == 0, L"exit code " + std::to_wstring(exitCode));

@@ -1,0 +1,165 @@
+// The page in both engines that matter: Chromium through Playwright and WebKit
+// (Safari's engine) through WebKitWebDriver, one table of cases for both,
+// over http from a server that records every request, and from file://.
+// Usage: node --test page.test.mjs   (TOVALIN_PAGE names the built page)
+import assert from "node:assert/strict";
+import { spawn } from "node:child_process";
+import { readFileSync } from "node:fs";
+import http from "node:http";
+import { after, before, describe, test } from "node:test";
+import { chromium } from "playwright-core";
+import { Builder, By, Key } from "selenium-webdriver";
+
+const pagePath = process.env.TOVALIN_PAGE;
+const digits = "0123456789abcdef".repeat(2500);
+const conversions = [
+  ["1", "00000001", "01000000"],
+  ["12345678", "12345678", "78563412"],
+  ["abcdef", "00abcdef", "efcdab00"],
+  ["123456789A", "3456789A", "9A785634"],
+];
+const messages = [
+  ["", "提示", "请输入16进制文本!"],
+  ["0x12", "警告", "你输入的不是16进制文本!"],
+  [" 12", "警告", "你输入的不是16进制文本!"],
+  ["１２", "警告", "你输入的不是16进制文本!"],
+];
+// Pasted over "ff" with the caret between its letters: held, converted.
+const pastes = [
+  [digits, `f${digits}f`, "ffdebc9a"],
+  ["DEADBEEF\n1234", "fDEADBEEFf", "FfEEDBEA"],
+  ["12\r\n34", "f12f", "2ff10000"],
+];
+
+const requests = [];
+const server = http.createServer((request, response) => {
+  requests.push(request.url);
+  const ok = request.url === "/tovalin.html";
+  response.writeHead(ok ? 200 : 404, { "content-type": "text/html; charset=utf-8" });
+  response.end(ok ? readFileSync(pagePath) : "");
+});
+
+// Each browser as the same few operations.
+async function openChromium() {
+  const browser = await chromium.launch({
+    executablePath: "/usr/bin/chromium",
+    args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking",
+      "--disable-component-update", "--no-first-run", "--disable-sync"],
+  });
+  const page = await browser.newPage();
+  return {
+    go: (url) => page.goto(url),
+    run: (fn, arg) => page.evaluate(fn, arg),
+    type: (id, text) => page.type(`#${id}`, text),
+    press: (key) => page.keyboard.press(key),
+    click: (id) => page.click(`#${id}`),
+    close: () => browser.close(),
+  };
+}
+
+async function openWebKit() {
+  const port = 4444 + (process.pid % 1000);
+  const server = spawn("WebKitWebDriver", [`--port=${port}`], { stdio: "ignore" });
+  await new Promise((resolve) => setTimeout(resolve, 1000));
+  const driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
+    browserName: "MiniBrowser",
+    "webkitgtk:browserOptions": {
+      binary: "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
+      args: ["--automation"],
+    },
+  }).build();
+  const keys = { Tab: Key.TAB, Enter: Key.ENTER };
+  return {
+    go: (url) => driver.get(url),
+    run: (fn, arg) => driver.executeScript(fn, arg),
+    type: async (id, text) => (await driver.findElement(By.id(id))).sendKeys(text),
+    press: (key) => driver.actions().sendKeys(keys[key]).perform(),
+    click: async (id) => (await driver.findElement(By.id(id))).click(),
+    close: async () => { await driver.quit(); server.kill(); },
+  };
+}
+
+const state = () => {
+  const $ = (id) => document.getElementById(id);
+  return { input: $("file_sj").value, output: $("asm_sj").value, focus: document.activeElement.id,
+    open: $("message").open, title: $("message_title").textContent,
+    prompt: $("message_prompt").textContent, buttons: $("message").querySelectorAll("button").length };
+};
+const setInput = (text) => { document.getElementById("file_sj").value = text; };
+const paste = (text) => {
+  const box = document.getElementById("file_sj");
+  box.focus();
+  box.setSelectionRange(1, 1);
+  const data = new DataTransfer();
+  data.setData("text/plain", text);
+  box.dispatchEvent(new ClipboardEvent("paste", { clipboardData: data, bubbles: true, cancelable: true }));
+};
+
+before(() => new Promise((resolve) => server.listen(0, "127.0.0.1", resolve)));
+after(() => server.close());
+
+for (const [engine, open] of [["Chromium", openChromium], ["WebKit", openWebKit]]) {
+  describe(engine, () => {
+    let b;
+    before(async () => {
+      b = await open();
+      await b.go(`http://127.0.0.1:${server.address().port}/tovalin.html`);
+      await b.run(() => new Promise((r) => (function wait() {
+        document.getElementById("Form1").dataset.ready === "" ? r() : setTimeout(wait, 10); })()));
+    });
+    after(() => b.close());
+
+    test("Tab walks from the input box to the output box and the button", async () => {
+      await b.click("file_sj");
+      for (const id of ["asm_sj", "f_a"]) {
+        await b.press("Tab");
+        assert.equal((await b.run(state)).focus, id);
+      }
+    });
+    for (const [typed, input, output] of conversions) {
+      test(`converts ${typed}`, async () => {
+        await b.run(setInput, "");
+        await b.type("file_sj", typed);
+        await b.click("f_a");
+        assert.deepEqual(await b.run(state).then((s) => [s.input, s.output]), [input, output]);
+      });
+    }
+    test("Enter in the input box converts", async () => {
+      await b.run(setInput, "");
+      await b.type("file_sj", "abc");
+      await b.press("Enter");
+      assert.equal((await b.run(state)).output, "bc0a0000");
+    });
+    for (const [typed, title, prompt] of messages) {
+      test(`"${typed}" is answered with ${title}`, async () => {
+        const before = await b.run(state);
+        await b.run(setInput, typed);
+        await b.click("f_a");
+        const shown = await b.run(state);
+        assert.deepEqual([shown.open, shown.title, shown.prompt, shown.buttons, shown.focus],
+          [true, title, prompt, 1, "message_ok"]);
+        await b.press("Enter");
+        const closed = await b.run(state);
+        assert.deepEqual([closed.open, closed.focus, closed.input, closed.output],
+          [false, "f_a", typed, before.output]);
+      });
+    }
+    for (const [pasted, held, output] of pastes) {
+      test(`paste of ${pasted.length} characters`, async () => {
+        await b.run(setInput, "ff");
+        await b.run(paste, pasted);
+        assert.equal((await b.run(state)).input, held);
+        await b.click("f_a");
+        assert.equal((await b.run(state)).output, output);
+      });
+    }
+    test("works from file:// and asks for nothing over the network", async () => {
+      await b.go(`file://${pagePath}`);
+      await b.run(setInput, "1234");
+      await b.click("f_a");
+      assert.equal((await b.run(state)).output, "34120000");
+      assert.equal(await b.run(() => performance.getEntriesByType("resource").length), 0);
+      assert.deepEqual(requests.filter((url) => url !== "/tovalin.html"), []);
+    });
+  });
+}

@@ -1,0 +1,75 @@
+"use strict";
+// Form1 in the page: the conversion command runs in the WebAssembly core,
+// which reads and writes the boxes and shows messages through the functions
+// below. Text crosses as UTF-16 code units, exactly as the boxes hold it.
+(() => {
+  const $ = (id) => document.getElementById(id);
+  const form = $("Form1");
+  const input = $("file_sj");
+  const output = $("asm_sj");
+  const dialog = $("message");
+  let memory = null;
+
+  const units = (pointer, length) => new Uint16Array(memory.buffer, pointer, length);
+  const textAt = (pointer, length) => {
+    const codes = units(pointer, length);
+    let text = "";
+    for (let i = 0; i < codes.length; i += 8192) {
+      text += String.fromCharCode.apply(null, codes.subarray(i, i + 8192));
+    }
+    return text;
+  };
+
+  // Focus goes back where it was when the message closes.
+  let focusBefore = null;
+  dialog.addEventListener("close", () => (focusBefore || input).focus());
+
+  const page = {
+    inputLength: () => input.value.length,
+    readInput: (pointer) => {
+      const value = input.value;
+      const codes = units(pointer, value.length);
+      for (let i = 0; i < value.length; i++) codes[i] = value.charCodeAt(i);
+    },
+    setInput: (pointer, length) => {
+      input.value = textAt(pointer, length);
+    },
+    setOutput: (pointer, length) => {
+      output.value = textAt(pointer, length);
+    },
+    // One OK button and no icon is all the command asks for (buttons 0).
+    showMessage: (prompt, promptLength, buttons, title, titleLength) => {
+      $("message_title").textContent = textAt(title, titleLength);
+      $("message_prompt").textContent = textAt(prompt, promptLength);
+      focusBefore = document.activeElement;
+      dialog.showModal();
+    },
+  };
+
+  const bytes = Uint8Array.from(atob($("core").textContent.trim()), (c) => c.charCodeAt(0));
+  const { exports } = new WebAssembly.Instance(new WebAssembly.Module(bytes), { page });
+  memory = exports.memory;
+  exports._initialize();
+
+  // The button, and Enter in a box, convert.
+  form.addEventListener("submit", (event) => {
+    event.preventDefault();
+    exports.f_a_Click();
+  });
+
+  // A paste is taken whole, up to its first line break, over the selection,
+  // as one step that undo takes back.
+  input.addEventListener("paste", (event) => {
+    const pasted = event.clipboardData && event.clipboardData.getData("text/plain");
+    if (typeof pasted !== "string") return;
+    event.preventDefault();
+    const line = pasted.split(/[\r\n]/, 1)[0];
+    if (!document.execCommand("insertText", false, line)) {
+      input.setRangeText(line, input.selectionStart, input.selectionEnd, "end");
+    }
+  });
+
+  // Usable from here on; the mark dates it from the start of navigation.
+  form.dataset.ready = "";
+  performance.mark("tovalin-ready");
+})();
