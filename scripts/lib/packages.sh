@@ -44,9 +44,9 @@ WINE_PACKAGES=(googletest g++-mingw-w64-x86-64-posix wine wine64 python3-pefile)
 # Packaging: the .deb and its checks (lintian, the desktop files, Qt's Wayland
 # platform in a headless Weston); the Windows MSIs (wixl and msitools) and zip,
 # made reproducible (faketime, strip-nondeterminism, uuidgen) and signed where
-# asked (osslsigncode).
+# asked (osslsigncode; openssl makes the tests' throw-away certificate).
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian weston qt6-wayland
-    wixl msitools faketime strip-nondeterminism uuid-runtime osslsigncode)
+    wixl msitools faketime strip-nondeterminism uuid-runtime osslsigncode openssl)
 
 # The page: the core compiled to WebAssembly with clang, for wasm32-wasi.
 WEB_PACKAGES=(clang lld wasi-libc libc++-dev-wasm32 libclang-rt-dev-wasm32 python3)
