@@ -4,7 +4,9 @@
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-[ -f "$WINEPREFIX/system.reg" ] || { wineboot -i && wineserver -w; } >/dev/null 2>&1
+# The suite's 64-bit-only Wine: its wine commands never start the emulated 32-bit loader.
+export PATH=$build/wine64/bin:$PATH
+"$(dirname "$0")/../../tests/window/win32/wine_prefix.sh" win64 "$build/wine64"
 win=$build/windows-x64
 wine "$win/bench/paste/paste_bench.exe" "$(winepath -w "$win/window/win32/Tvl.exe")" | tr -d '\r'
 wineserver -k || true

@@ -18,7 +18,7 @@ stamp=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
 # Runs a command with the clock frozen at SOURCE_DATE_EPOCH, even where the
 # whole build already runs under a shifted one.
 frozen() {
-    env -u LD_PRELOAD -u FAKETIME -u FAKETIME_SHARED faketime "$stamp" "$@"
+    env -u LD_PRELOAD -u FAKETIME -u FAKETIME_SHARED faketime -f "$stamp" "$@"
 }
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
