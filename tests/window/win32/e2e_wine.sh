@@ -5,6 +5,7 @@
 # With VERSION (win7, winxp or winxp64) the Wine prefix reports that Windows
 # for the run.
 set -euo pipefail
+trap 'echo "FAIL: exit $? from: $BASH_COMMAND"' ERR
 driver=$1 program=$2 out=$3 dpi=$4 version=${5:-}
 here=$(cd "$(dirname "$0")/../.." && pwd)
 mkdir -p "$out"
@@ -18,9 +19,13 @@ set_dpi() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
     wineserver -w
 }
+# Then the prefix's processes end, the server last, before the next run
+# starts one of its own.
 restore() {
     set_dpi 96
     [ -z "$version" ] || { winecfg -v win10 && wineserver -w; }
+    wineserver -k || true
+    wineserver -w || true
 }
 set_dpi "$dpi"
 trap restore EXIT
@@ -56,5 +61,4 @@ for side in $((32 * dpi / 96)) $((16 * dpi / 96)); do
     grep -qx "$size" "$out/wine-icon-sizes$suffix.txt" 2>/dev/null ||
         { echo "FAIL: no $size window icon"; status=1; }
 done
-wineserver -k || true # the prefix's helper processes go too
 exit "$status"
