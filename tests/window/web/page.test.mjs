@@ -12,22 +12,15 @@ import { Builder, By, Key } from "selenium-webdriver";
 
 const pagePath = process.env.TOVALIN_PAGE;
 const digits = "0123456789abcdef".repeat(2500);
-const conversions = [
-  ["1", "00000001", "01000000"],
-  ["12345678", "12345678", "78563412"],
-  ["abcdef", "00abcdef", "efcdab00"],
-  ["123456789A", "3456789A", "9A785634"],
-  ["abc", "00000abc", "bc0a0000", "Enter"], // Enter in the input box converts too
-];
+const conversions = [["1", "00000001", "01000000"], ["12345678", "12345678", "78563412"],
+  ["abcdef", "00abcdef", "efcdab00"], ["123456789A", "3456789A", "9A785634"],
+  ["abc", "00000abc", "bc0a0000", "Enter"]]; // Enter in the input box converts too
 const notHex = ["警告", "你输入的不是16进制文本!"];
 const messages = [["", "提示", "请输入16进制文本!"], ["0x12", ...notHex], [" 12", ...notHex],
   ["１２", ...notHex]];
 // Pasted into "ff" between its letters: what the box holds, and the output.
-const pastes = [
-  [digits, `f${digits}f`, "ffdebc9a"],
-  ["DEADBEEF\n1234", "fDEADBEEFf", "FfEEDBEA"],
-  ["12\r\n34", "f12f", "2ff10000"],
-];
+const pastes = [[digits, `f${digits}f`, "ffdebc9a"], ["DEADBEEF\n1234", "fDEADBEEFf", "FfEEDBEA"],
+  ["12\r\n34", "f12f", "2ff10000"]];
 
 const requests = [];
 const server = http.createServer((request, response) => {
@@ -50,10 +43,8 @@ async function openChromium() {
     type: (id, text) => page.type(`#${id}`, text),
     press: (key) => page.keyboard.press(key),
     click: (id) => page.click(`#${id}`),
-    paste: async (text) => {
-      await page.evaluate((t) => navigator.clipboard.writeText(t), text);
-      await page.keyboard.press("Control+V");
-    },
+    paste: (text) => page.evaluate((t) => navigator.clipboard.writeText(t), text)
+      .then(() => page.keyboard.press("Control+V")),
     close: () => browser.close(),
   };
 }
