@@ -3,7 +3,7 @@
 // over http from a server that records every request, and from file://.
 // Usage: node --test page.test.mjs   (TOVALIN_PAGE names the built page)
 import assert from "node:assert/strict";
-import { spawn } from "node:child_process";
+import { spawn, spawnSync } from "node:child_process";
 import { readFileSync } from "node:fs";
 import http from "node:http";
 import { after, before, describe, test } from "node:test";
@@ -43,8 +43,15 @@ async function openChromium() {
     type: (id, text) => page.type(`#${id}`, text),
     press: (key) => page.keyboard.press(key),
     click: (id) => page.click(`#${id}`),
-    paste: (text) => page.evaluate((t) => navigator.clipboard.writeText(t), text)
-      .then(() => page.keyboard.press("Control+V")),
+    paste: async (text) => { // once the clipboard reads back what was written
+      await page.evaluate(async (t) => {
+        await navigator.clipboard.writeText(t);
+        for (let i = 0; i < 100 && (await navigator.clipboard.readText()) !== t; i++) {
+          await new Promise((resolve) => setTimeout(resolve, 50));
+        }
+      }, text);
+      await page.keyboard.press("Control+V");
+    },
     close: () => browser.close(),
   };
 }
@@ -67,7 +74,8 @@ async function openWebKit() {
     paste: async (text) => { // through the X server's clipboard
       const xclip = spawn("xclip", ["-selection", "clipboard"], { stdio: ["pipe", "ignore", "ignore"] });
       xclip.stdin.end(text);
-      await new Promise((resolve) => setTimeout(resolve, 300));
+      for (let i = 0; i < 50 && spawnSync("xclip", ["-o", "-selection", "clipboard"],
+        { encoding: "utf8" }).stdout !== text; i++) await new Promise((r) => setTimeout(r, 100));
       await driver.actions().keyDown(Key.CONTROL).sendKeys("v").keyUp(Key.CONTROL).perform();
     },
     close: async () => { await driver.quit(); server.kill(); },
