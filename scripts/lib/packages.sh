@@ -41,11 +41,14 @@ WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w6
 # the cross build, Wine, and a PE reader; 32-bit Wine comes from ensure_wine32.
 WINE_PACKAGES=(googletest g++-mingw-w64-x86-64-posix wine wine64 python3-pefile)
 
-# Packaging: the .deb and its checks (lintian, the desktop files, Qt's Wayland
-# platform in a headless Weston); the Windows MSIs (wixl and msitools) and zip,
-# made reproducible (faketime, strip-nondeterminism, uuidgen) and signed where
-# asked (osslsigncode; openssl makes the tests' throw-away certificate).
-PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian weston qt6-wayland
+# Packaging: the Debian packages, built as Debian builds them (debhelper), and
+# their checks (lintian, blhc, hardening-check from devscripts, the desktop
+# files, Qt's Wayland platform in a headless Weston); the Windows MSIs (wixl and
+# msitools) and zip, made reproducible (faketime, strip-nondeterminism, uuidgen)
+# and signed where asked (osslsigncode; openssl makes the tests' throw-away
+# certificate).
+PACKAGE_PACKAGES=(dpkg-dev debhelper file desktop-file-utils appstream lintian blhc devscripts
+    weston qt6-wayland
     wixl msitools faketime strip-nondeterminism uuid-runtime osslsigncode openssl)
 
 # The page: the core compiled to WebAssembly with clang, for wasm32-wasi.
@@ -59,7 +62,7 @@ ensure_npm() {
 }
 
 # The tests and benchmarks: clang's sanitizers and libFuzzer, GoogleTest, Google Benchmark.
-TEST_PACKAGES=(clang clang-format libclang-rt-14-dev libgtest-dev libbenchmark-dev)
+TEST_PACKAGES=(clang clang-format libclang-rt-dev libgtest-dev libbenchmark-dev)
 
 # 32-bit Wine, for the i686 executable's tests. Where the kernel runs no 32-bit
 # x86 code, qemu-user runs it: registered for i386 ELF programs before any i386

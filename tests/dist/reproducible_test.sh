@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
 # Builds the downloads twice with scripts/package and compares them byte for
-# byte: the second time from a copy of the sources in another folder, with
-# another umask and the clock a day later.
+# byte: the second time from the first build's source release, unpacked in
+# another folder with no git history, with another umask and the clock a day
+# later.
 # Usage: reproducible_test.sh WORK_DIR
 set -euo pipefail
 sources=$(cd "$(dirname "$0")/../.." && pwd)
 work=$1
 rm -rf "$work"
 mkdir -p "$work/copy"
-# The sources as they are, with their history (the commit's time).
-tar -C "$sources" --exclude='./build*' --exclude='./out' -cf - . | tar -C "$work/copy" -xf -
 
 package() { # NAME UMASK SOURCES [COMMAND PREFIX...]
     local name=$1 mask=$2 tree=$3
@@ -18,14 +17,15 @@ package() { # NAME UMASK SOURCES [COMMAND PREFIX...]
         >"$work/$name.log" 2>&1 || { tail -n 50 "$work/$name.log"; exit 1; }
 }
 package first 022 "$sources"
-package second 077 "$work/copy" faketime -f +1d
+tar -C "$work/copy" --strip-components=1 -xf "$work/first/tovalin-1.00.tar.xz"
+# Git, looking upwards from the copy, finds no repository.
+package second 077 "$work/copy" env GIT_CEILING_DIRECTORIES="$work" faketime -f +1d
 
 status=0
-downloads() { (cd "$1" && shopt -s nullglob && echo -- *.deb *.zip *.msi *.html SHA256SUMS); }
+downloads() { (cd "$1" && cut -c67- SHA256SUMS | tr '\n' ' ' && echo SHA256SUMS); }
 artefacts=$(downloads "$work/first")
 [ "$artefacts" = "$(downloads "$work/second")" ] ||
     { echo "FAIL: the two builds made different files"; status=1; }
-artefacts=${artefacts#-- }
 for file in $artefacts windows-x64/window/win32/Tvl.exe windows-x86/window/win32/Tvl.exe; do
     if cmp -s "$work/first/$file" "$work/second/$file"; then
         echo "same: $(sha256sum "$work/first/$file" | cut -c1-64)  $file"

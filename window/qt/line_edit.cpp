@@ -74,10 +74,11 @@ void LineEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
     const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    // The menu's Paste entry is the action that Qt wired to paste(), by name:
-    // rewire it.
+    // Qt names the menu's Paste entry "edit-paste" (as the icon theme does);
+    // whatever Qt wired it to, it pastes the first line instead.
     for (QAction* action : menu->actions()) {
-        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
+        if (action->objectName() == QLatin1StringView("edit-paste")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
             connect(action, &QAction::triggered, this, [this] { pasteLine(); });
         }
     }

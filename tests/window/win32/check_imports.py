@@ -1,37 +1,24 @@
 #!/usr/bin/python3
-"""Fails when the Windows executable imports a DLL or a function that Windows XP
-does not export: XP SP3 for i686, XP x64 / Server 2003 SP2 for x86-64. Newer
-functions are looked up at run time, and the compiler guard (_WIN32_WINNT
-0x0501) keeps direct calls of them out.
-Usage: check_imports.py EXPORTS_DIR Tvl.exe x64|x86
-EXPORTS_DIR holds one list per DLL of what NT 5.2 exports (a second word limits
-a name to one processor) and xp-i686-absent.txt, what 32-bit XP SP3 lacks."""
+"""Fails when the Windows executable imports a function outside xp_imports.txt,
+the functions it may import: each one exported by Windows XP SP3 (i686) or
+XP x64 (x86-64), or by both. Newer functions are looked up at run time, and the
+compiler guard (_WIN32_WINNT 0x0501) keeps direct calls of them out.
+Usage: check_imports.py Tvl.exe x64|x86"""
 import pathlib
 import sys
 
 import pefile
 
-exports, exe, arch = pathlib.Path(sys.argv[1]), sys.argv[2], sys.argv[3]
+exe, arch = sys.argv[1], sys.argv[2]
 machine = "x86_64" if arch == "x64" else "i686"
 
-
-def names(path):
-    for line in path.read_text().splitlines():
-        words = line.split("#", 1)[0].split()
-        if words:
-            yield words
-
-
-allowed = {}
-for listing in exports.glob("*.txt"):
-    if listing.name in ("xp-i686-absent.txt", "after-win7.txt"):
-        continue
-    allowed[listing.stem + ".dll"] = {w[0] for w in names(listing) if w[1:] in ([], [machine])}
-if machine == "i686":
-    for dll, name in names(exports / "xp-i686-absent.txt"):
-        allowed.get(dll.lower(), set()).discard(name)
-if not allowed:
-    sys.exit(f"no export lists in {exports}")
+# "dll function" on both processors; a third word limits it to one.
+allowed = set()
+listing = pathlib.Path(__file__).with_name("xp_imports.txt")
+for line in listing.read_text().splitlines():
+    words = line.split("#", 1)[0].split()
+    if words and words[2:] in ([], [machine]):
+        allowed.add((words[0], words[1]))
 
 pe = pefile.PE(exe)
 failures = 0
@@ -40,12 +27,13 @@ for entry in entries:
     dll = entry.dll.decode().lower()
     imported = [i.name.decode() if i.name else f"#{i.ordinal}" for i in entry.imports]
     print(f"{dll}: {len(imported)} functions")
-    if dll not in allowed:
-        print(f"FAIL: imports {dll}, which is not among Windows XP's DLLs")
-        failures += 1
-        continue
     for name in imported:
-        if name not in allowed[dll]:
-            print(f"FAIL: imports {dll} {name}, which Windows XP ({machine}) does not export")
+        if (dll, name) not in allowed:
+            print(f"FAIL: imports {dll} {name}, which is not among what Windows XP ({machine}) exports")
             failures += 1
+size = pathlib.Path(exe).stat().st_size
+print(f"{size} bytes")
+if size > 256 * 1024:
+    print("FAIL: larger than 256 KiB")
+    failures += 1
 sys.exit(1 if failures else 0)

@@ -37,6 +37,8 @@ for what in ("OperatingSystem", "Subsystem"):
 relocs = pe.OPTIONAL_HEADER.DATA_DIRECTORY[5]
 check(not pe.FILE_HEADER.Characteristics & 0x1 and relocs.Size > 0,
       "relocations kept, so that ASLR can move the image")
+# Stack canaries: GCC's libssp is linked in only where a function checks one.
+check(pe.__data__.find(b"stack smashing detected") >= 0, "stack protector (libssp linked in)")
 fixed = pe.VS_FIXEDFILEINFO[0]
 check((fixed.FileVersionMS, fixed.FileVersionLS) == (0x10000, 0), "file version 1.0.0.0")
 check((fixed.ProductVersionMS, fixed.ProductVersionLS) == (0x10000, 0), "product version 1.0.0.0")

@@ -10,9 +10,9 @@ set -euo pipefail
 out=$1 x64=$2 x86=$3 icon=$4
 here=$(cd "$(dirname "$0")" && pwd)
 version=1.00
-# Every time stamp comes from SOURCE_DATE_EPOCH (the commit's time by default),
-# and every mode is set here, so that the same sources give the same bytes.
-: "${SOURCE_DATE_EPOCH:=$(git -C "$here" log -1 --format=%ct 2>/dev/null || echo 0)}"
+# Every time stamp is the release's date, and every mode is set here, so that
+# the same sources give the same bytes.
+SOURCE_DATE_EPOCH=$(bash "$here/../../../scripts/lib/release_date.sh" "$here/../../..")
 export SOURCE_DATE_EPOCH TZ=UTC
 stamp=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
 # Runs a command with the clock frozen at SOURCE_DATE_EPOCH, even where the

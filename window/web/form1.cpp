@@ -1,6 +1,6 @@
-// The page's side of the conversion command, compiled to WebAssembly: the
-// window operations are the page's own functions, imported from JavaScript,
-// and the page calls f_a_Click when the button is pressed. Text crosses as
+// Form1 on the page, compiled to WebAssembly: its window operations are the
+// page's own functions, imported from JavaScript, and the page calls f_a_Click
+// when the button is pressed. Text crosses as
 // UTF-16 code units in the module's memory.
 #include "logic/conversion_command.h"
 #include "logic/window_ops.h"
