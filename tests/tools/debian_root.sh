@@ -1,0 +1,40 @@
+# A Debian root for the tests that build or run on another release or
+# processor, made once with debootstrap and kept in the build folder.
+# Sourced; needs root.
+#   debian_root ROOT SUITE [ARCH]   makes ROOT unless it is complete already
+#   in_root ROOT SCRIPT             runs the bash SCRIPT in ROOT, with /proc,
+#                                   /sys and /dev mounted for that run alone
+
+# Debian's archive as this machine's apt sources name it.
+debian_mirror() {
+    local mirror
+    mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
+        /etc/apt/sources.list.d/*.sources 2>/dev/null | grep -o -m 1 -E 'https?://[^ ]+/debian/?$' || true)
+    echo "${mirror:-http://deb.debian.org/debian}"
+}
+
+debian_root() {
+    local root=$1 suite=$2 arch=${3:-}
+    [ -f "$root/.complete" ] && return 0
+    command -v debootstrap >/dev/null || ensure_packages debootstrap
+    rm -rf "$root"
+    mkdir -p "$root"
+    debootstrap --variant=minbase ${arch:+--arch="$arch"} "$suite" "$root" "$(debian_mirror)" \
+        >"$root.log" 2>&1 || { tail -n 30 "$root.log"; return 1; }
+    touch "$root/.complete"
+}
+
+in_root() {
+    local root=$1 script=$2
+    cp /etc/resolv.conf "$root/etc/resolv.conf"
+    # The certificates this machine trusts, for npm behind the same network.
+    cp /etc/ssl/certs/ca-certificates.crt "$root/etc/host-ca.pem" 2>/dev/null || true
+    unshare --mount --propagation private /bin/bash -c '
+        root=$1
+        mount -t proc proc "$root/proc" && mount -t sysfs sys "$root/sys" &&
+            mount --rbind /dev "$root/dev" || exit 1
+        exec chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 \
+            PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+            DEBIAN_FRONTEND=noninteractive NODE_EXTRA_CA_CERTS=/etc/host-ca.pem \
+            /bin/bash -euo pipefail -c "$2"' in_root "$root" "$script"
+}
