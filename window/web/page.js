@@ -20,9 +20,15 @@
     return text;
   };
 
-  // Focus goes back where it was when the message closes.
+  // Focus goes back where it was when the message closes. Browsers that put it
+  // back themselves have done so before this event, which comes later: by
+  // then focus may have moved on, and stays where it is.
   let focusBefore = null;
-  dialog.addEventListener("close", () => (focusBefore || input).focus());
+  dialog.addEventListener("close", () => {
+    if (!document.activeElement || document.activeElement === document.body) {
+      (focusBefore || input).focus();
+    }
+  });
 
   const page = {
     inputLength: () => input.value.length,
@@ -69,6 +75,21 @@
       input.setRangeText(line, input.selectionStart, input.selectionEnd, "end");
     }
   });
+
+  // Where the window is narrower than the form, the whole form scales down to
+  // fit, as one piece: zoom lays it out again at that size, so the text stays
+  // crisp and the boxes work as before. Elsewhere it keeps its own size.
+  const naturalWidth = form.offsetWidth;
+  const fit = () => {
+    const width = document.documentElement.clientWidth - 1; // a pixel for rounding
+    const scale = Math.floor((1000 * width) / naturalWidth) / 1000;
+    form.style.zoom = scale < 1 ? String(scale) : "";
+  };
+  addEventListener("resize", fit);
+  fit();
+
+  // The caret starts in the input box, as in the window, ready for a paste.
+  input.focus();
 
   // Usable from here on; the mark dates it from the start of navigation.
   form.dataset.ready = "";
