@@ -65,26 +65,53 @@ ensure_npm() {
 TEST_PACKAGES=(clang clang-format libclang-rt-dev libgtest-dev libbenchmark-dev)
 
 # 32-bit Wine, for the i686 executable's tests. Where the kernel runs no 32-bit
-# x86 code, qemu-user runs it: registered for i386 ELF programs before any i386
-# package is installed, since their set-up may run their own programs.
+# x86 code, qemu-user runs it, registered before any i386 package is installed,
+# since their set-up may run their own programs.
 ensure_wine32() {
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    if ! runs_i386; then
-        ensure_packages qemu-user-static
-        local binfmt=/proc/sys/fs/binfmt_misc
-        [ -e "$binfmt/register" ] || "${sudo[@]}" mount -t binfmt_misc binfmt_misc "$binfmt"
-        # Debian registers every other format; F opens the interpreter now, so
-        # it serves in every mount namespace.
-        [ -e "$binfmt/qemu-i386" ] || printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' |
-            "${sudo[@]}" tee "$binfmt/register" >/dev/null
-        runs_i386 || { echo "cannot run i386 programs, even through qemu-user" >&2; return 1; }
-    fi
+    runs_i386 || ensure_emulation i386
+    runs_i386 || { echo "cannot run i386 programs, even through qemu-user" >&2; return 1; }
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         "${sudo[@]}" dpkg --add-architecture i386
         TOVALIN_APT_UPDATED=
     fi
     ensure_packages wine32:i386
+}
+
+# Cross-building the Debian package for arm64, as Debian cross-builds: arm64
+# beside this machine's own architecture, the cross compiler, and Qt's arm64
+# development files (its build tools stay this machine's).
+ensure_arm64_cross() {
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    if ! dpkg --print-foreign-architectures | grep -qx arm64; then
+        "${sudo[@]}" dpkg --add-architecture arm64
+        TOVALIN_APT_UPDATED=
+    fi
+    ensure_packages crossbuild-essential-arm64 qt6-base-dev:arm64
+}
+
+# Programs for another processor (i386, aarch64) run through qemu-user,
+# registered with binfmt-support from the format definitions that
+# qemu-user-static ships. Debian ships none for i386 on an x86-64 machine,
+# whose kernel usually runs it: there the definition is the project's own, in
+# the same format (tests/tools/binfmts). The F flag opens the interpreter at
+# once, so that it serves in every root and mount namespace.
+ensure_emulation() {
+    local sudo=() cpu
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    ensure_packages qemu-user-static binfmt-support
+    local binfmt=/proc/sys/fs/binfmt_misc
+    [ -e "$binfmt/register" ] || "${sudo[@]}" mount -t binfmt_misc binfmt_misc "$binfmt"
+    for cpu in "$@"; do
+        [ -e "$binfmt/qemu-$cpu" ] && continue
+        if [ ! -e "/usr/share/binfmts/qemu-$cpu" ]; then
+            "${sudo[@]}" update-binfmts --importdir "$(dirname "${BASH_SOURCE[0]}")/../../tests/tools/binfmts" \
+                --import "qemu-$cpu"
+        fi
+        "${sudo[@]}" update-binfmts --enable "qemu-$cpu"
+    done
 }
 
 # Whether an i386 program runs here: a 93-byte one that calls exit(0).

@@ -13,7 +13,7 @@ mkdir -p "$work"
 bash "$here/../scripts/lib/source_release.sh" "$work"
 bash "$here/../scripts/lib/debian_package.sh" "$work/tovalin-1.00.tar.xz" "$work"
 deb=$(ls "$work"/tovalin_*.deb)
-log=$work/debian-build/build.log
+log=$work/debian-$(dpkg --print-architecture)/build.log
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 dpkg-deb -I "$deb" | sed -n '/Package:/,$p'
 
@@ -32,7 +32,7 @@ fields=$(dpkg-deb -f "$deb")
 # nothing but what debian/*lintian-overrides justifies.
 status=0
 lintian --pedantic --display-info --fail-on error,warning,info,pedantic \
-    "$work"/debian-build/*.changes >"$work/lintian.txt" 2>&1 || status=$?
+    "$work"/debian-$(dpkg --print-architecture)/*.changes >"$work/lintian.txt" 2>&1 || status=$?
 echo "lintian says: $(grep -v 'running with root privileges' "$work/lintian.txt" || echo nothing)"
 [ "$status" -eq 0 ] || fail "lintian"
 
@@ -45,14 +45,15 @@ for flag in -D_FORTIFY_SOURCE=3 -D_GLIBCXX_ASSERTIONS -fstack-clash-protection -
     -Wl,-z,noexecstack; do
     grep -q -- " $flag " "$log" || fail "$flag not in the build log"
 done
+root=$work/root
+dpkg-deb -x "$deb" "$root"
 hardening-check --nofortify --nocfprotection "$root/usr/bin/tovalin" || fail "hardening-check"
 dpkg-deb -x "$(ls "$work"/tovalin-dbgsym_*.deb)" "$work/dbgsym"
-producer=$(readelf --debug-dump=info "$(find "$work/dbgsym" -name '*.debug')" | grep -m1 DW_AT_producer)
+producer=$(readelf --debug-dump=info "$(find "$work/dbgsym" -name '*.debug')" 2>/dev/null |
+    grep -m1 DW_AT_producer || true)
 echo "debug info: $producer"
 grep -q -- '-fstack-clash-protection -fcf-protection' <<<"$producer" || fail "producer string"
 
-root=$work/root
-dpkg-deb -x "$deb" "$root"
 id=org.tovalin.Tovalin
 for size in 16 32 48 64 128 256; do
     png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png

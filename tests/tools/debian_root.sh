@@ -3,7 +3,8 @@
 # Sourced; needs root.
 #   debian_root ROOT SUITE [ARCH]   makes ROOT unless it is complete already
 #   in_root ROOT SCRIPT             runs the bash SCRIPT in ROOT, with /proc,
-#                                   /sys and /dev mounted for that run alone
+#                                   /sys, /dev and the X sockets mounted for
+#                                   that run alone
 
 # Debian's archive as this machine's apt sources name it.
 debian_mirror() {
@@ -33,6 +34,10 @@ in_root() {
         root=$1
         mount -t proc proc "$root/proc" && mount -t sysfs sys "$root/sys" &&
             mount --rbind /dev "$root/dev" || exit 1
+        # The X servers of this machine, for a program that shows a window.
+        if [ -d /tmp/.X11-unix ]; then
+            mkdir -p "$root/tmp/.X11-unix" && mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+        fi
         exec chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 \
             PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
             DEBIAN_FRONTEND=noninteractive NODE_EXTRA_CA_CERTS=/etc/host-ca.pem \
