@@ -92,25 +92,28 @@ ensure_arm64_cross() {
     ensure_packages crossbuild-essential-arm64 qt6-base-dev:arm64
 }
 
-# Programs for another processor (i386, aarch64) run through qemu-user,
-# registered with binfmt-support from the format definitions that
-# qemu-user-static ships. Debian ships none for i386 on an x86-64 machine,
-# whose kernel usually runs it: there the definition is the project's own, in
-# the same format (tests/tools/binfmts). The F flag opens the interpreter at
-# once, so that it serves in every root and mount namespace.
+# Programs for another processor (i386, aarch64) run through qemu-user, with
+# the format definitions that Debian's qemu ships: through binfmt-support's
+# update-binfmts where qemu-user-static has files for it (Debian 12), otherwise
+# as systemd-binfmt loads its binfmt.d file (Debian 13). For i386 on an x86-64
+# machine, whose kernel usually runs it, Debian ships none: there the
+# definition is the project's own (tests/tools/binfmt.d). The F flag opens the
+# interpreter at once, so that it serves in every root and mount namespace.
 ensure_emulation() {
-    local sudo=() cpu
+    local sudo=() cpu conf
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     ensure_packages qemu-user-static binfmt-support
     local binfmt=/proc/sys/fs/binfmt_misc
     [ -e "$binfmt/register" ] || "${sudo[@]}" mount -t binfmt_misc binfmt_misc "$binfmt"
     for cpu in "$@"; do
         [ -e "$binfmt/qemu-$cpu" ] && continue
-        if [ ! -e "/usr/share/binfmts/qemu-$cpu" ]; then
-            "${sudo[@]}" update-binfmts --importdir "$(dirname "${BASH_SOURCE[0]}")/../../tests/tools/binfmts" \
-                --import "qemu-$cpu"
+        if [ -e "/usr/share/binfmts/qemu-$cpu" ]; then
+            "${sudo[@]}" update-binfmts --enable "qemu-$cpu"
+            continue
         fi
-        "${sudo[@]}" update-binfmts --enable "qemu-$cpu"
+        conf=/usr/lib/binfmt.d/qemu-$cpu.conf
+        [ -e "$conf" ] || conf=$(dirname "${BASH_SOURCE[0]}")/../../tests/tools/binfmt.d/qemu-$cpu.conf
+        grep -v '^#' "$conf" | "${sudo[@]}" tee "$binfmt/register" >/dev/null
     done
 }
 
