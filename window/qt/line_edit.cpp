@@ -1,6 +1,7 @@
 #include "line_edit.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -74,11 +75,14 @@ void LineEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
     const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    // Qt names the menu's Paste entry "edit-paste" (as the icon theme does);
-    // whatever Qt wired it to, it pastes the first line instead.
+    // The menu's Paste entry: named "edit-paste" in newer Qt, and known by
+    // Qt's own (translated) label in every Qt. Whatever Qt wired it to in this
+    // line edit, it pastes the first line instead.
+    const QString pasteLabel = QCoreApplication::translate("QLineEdit", "&Paste");
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1StringView("edit-paste")) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
+        if (action->objectName() == QLatin1StringView("edit-paste") ||
+            action->text().section(u'\t', 0, 0) == pasteLabel) {
+            disconnect(action, nullptr, this, nullptr);
             connect(action, &QAction::triggered, this, [this] { pasteLine(); });
         }
     }
