@@ -32,7 +32,7 @@ in_root() {
     cp /etc/ssl/certs/ca-certificates.crt "$root/etc/host-ca.pem" 2>/dev/null || true
     unshare --mount --propagation private /bin/bash -c '
         root=$1
-        mount -t proc proc "$root/proc" && mount -t sysfs sys "$root/sys" &&
+        mount -t proc proc "$root/proc" && mount --rbind /sys "$root/sys" &&
             mount --rbind /dev "$root/dev" || exit 1
         # The X servers of this machine, for a program that shows a window.
         if [ -d /tmp/.X11-unix ]; then
