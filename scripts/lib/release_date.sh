@@ -9,7 +9,7 @@ if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 changelog=$1/debian/changelog
 # The top entry's trailer: " -- Name <address>  Tue, 08 Dec 2026 12:00:00 +0000"
-date=$(sed -n 's/^ -- .*>  //p' "$changelog" 2>/dev/null | head -n 1)
+date=$(sed -n 's/^ -- .*>  //p' "$changelog" 2>/dev/null | head -n 1 || true)
 if [ -z "$date" ] || ! date -u -d "$date" +%s 2>/dev/null; then
     echo "error: no release date: set SOURCE_DATE_EPOCH, or date the top entry of $changelog" >&2
     exit 1
