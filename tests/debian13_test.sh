@@ -27,7 +27,7 @@ ensure_npm >>/tmp/packages.log
 echo "Debian $(cat /etc/debian_version): $(clang++ --version | head -n 1); $(g++ --version | head -n 1)"
 echo "Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev), $(x86_64-w64-mingw32-g++-win32 --version | head -n 1)"
 
-mkdir -p /build
+rm -rf /build && mkdir -p /build # the sources carry the release date: build afresh
 build() { # DIR CMAKE_OPTIONS...
     local dir=$1
     shift

@@ -47,7 +47,7 @@ WINE_PACKAGES=(googletest g++-mingw-w64-x86-64-posix wine wine64 python3-pefile)
 # msitools) and zip, made reproducible (faketime, strip-nondeterminism, uuidgen)
 # and signed where asked (osslsigncode; openssl makes the tests' throw-away
 # certificate).
-PACKAGE_PACKAGES=(dpkg-dev debhelper file desktop-file-utils appstream lintian blhc devscripts
+PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper file desktop-file-utils appstream lintian blhc devscripts
     weston qt6-wayland
     wixl msitools faketime strip-nondeterminism uuid-runtime osslsigncode openssl)
 
@@ -78,6 +78,9 @@ ensure_wine32() {
     fi
     ensure_packages wine32:i386
 }
+
+# The tests on other systems: Debian roots made with debootstrap.
+OTHER_SYSTEM_PACKAGES=(debootstrap)
 
 # Cross-building the Debian package for arm64, as Debian cross-builds: arm64
 # beside this machine's own architecture, the cross compiler, and Qt's arm64
