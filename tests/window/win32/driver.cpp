@@ -257,6 +257,9 @@ int wmain(int argc, wchar_t** argv) {
         std::fwprintf(stderr, L"usage: driver PROGRAM EXPECTED_DPI\n");
         return 2;
     }
+    // The window measured in the pixels it is drawn in: to a process unaware
+    // of DPI, Windows (and Wine from 10) reports it scaled back to 96 dpi.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     PROCESS_INFORMATION process{};
     const HWND form = remote::start(argv[1], process);
     if (form == nullptr) {
