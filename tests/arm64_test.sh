@@ -19,7 +19,7 @@ debian_root "$root" "$(. /etc/os-release && echo "$VERSION_CODENAME")" arm64
 bash "$here/scripts/lib/source_release.sh" "$work"
 bash "$here/scripts/lib/debian_package.sh" "$work/tovalin-1.00.tar.xz" "$work" arm64
 deb=$(cd "$work" && ls tovalin_*_arm64.deb)
-lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$work"/debian-arm64/*.changes
+"$here/tests/dist/lintian_check.sh" "$work"/debian-arm64/*.changes
 dpkg-deb -x "$work/$deb" "$work/unpacked"
 hardening-check --nofortify --nocfprotection "$work/unpacked/usr/bin/tovalin" >/dev/null
 cp "$work/$deb" "$root/tmp/"

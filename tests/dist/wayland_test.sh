@@ -34,7 +34,8 @@ cp "$(shoot)" "$out/weston-before.png"
 
 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" 2>"$out/wayland-protocol.log" &
 pids+=($!)
-waited 'grep -q "xdg_toplevel@[0-9]*\.set_title(\"Tovalin\")" "$out/wayland-protocol.log"' 100 ||
+# libwayland writes objects as name@id, and as name#id from 1.23 (Debian 13).
+waited 'grep -q "xdg_toplevel[@#][0-9]*\.set_title(\"Tovalin\")" "$out/wayland-protocol.log"' 100 ||
     fail "no Wayland window titled Tovalin"
 sleep 1.5 # first frame
 cp "$(shoot)" "$out/tovalin-wayland.png"
