@@ -6,14 +6,6 @@ namespace tovalin::platform {
 
 namespace {
 
-// Casts through FARPROC's generic function pointer type to the one asked for.
-template <typename Function> void lookUp(HMODULE module, const char* name, Function& function) {
-    if (module != nullptr) {
-        function =
-            reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-    }
-}
-
 // The LOAD_LIBRARY_SEARCH_* flags exist where AddDllDirectory does.
 bool hasSearchFlags() {
     return GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "AddDllDirectory") != nullptr;

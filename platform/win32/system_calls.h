@@ -29,4 +29,13 @@ void restrictDllSearch();
 // Loads a DLL of Windows' own from the system folder; null when it is not there.
 HMODULE loadSystemLibrary(const wchar_t* name);
 
+// Sets `function` to the export `name` of `module`, or leaves it null. Casts
+// through FARPROC's generic function pointer type to the one asked for.
+template <typename Function> void lookUp(HMODULE module, const char* name, Function& function) {
+    if (module != nullptr) {
+        function =
+            reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+    }
+}
+
 } // namespace tovalin::platform

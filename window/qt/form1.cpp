@@ -6,6 +6,8 @@
 #include "platform/qt/qt_text.h"
 #include "window/layout.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -49,6 +51,16 @@ QIcon compiledInIcon() {
     return icon;
 }
 
+// Qt exposes a top-level QWidget as a client area; a screen reader announces
+// Form1 as the window it is.
+QAccessibleInterface* accessibleForm1(const QString& className, QObject* object) {
+    auto* form = qobject_cast<Form1*>(object);
+    if (form == nullptr || className != QLatin1String(Form1::staticMetaObject.className())) {
+        return nullptr;
+    }
+    return new QAccessibleWidget(form, QAccessible::Window);
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent)
@@ -56,6 +68,8 @@ Form1::Form1(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       command_(*this) {
+    static const bool accessibleAsWindow = (QAccessible::installFactory(&accessibleForm1), true);
+    Q_UNUSED(accessibleAsWindow);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(platform::toQString(layout::kWindowCaption));
     setWindowIcon(compiledInIcon());

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "platform/win32/accessible_name.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/win_text.h"
@@ -122,6 +123,10 @@ void Form1::createControls(HINSTANCE instance) {
             SendMessageW(*handles[i], EM_SETLIMITTEXT, 0, 0);
         }
     }
+    // A screen reader would read the arrow as punctuation: it says what the button does.
+    platform::setAccessibleName(f_a, platform::AccessibleRole::PushButton,
+                                layout::kConvertAccessibleName,
+                                layout::kConvertAccessibleDescription);
 }
 
 std::array<HWND*, layout::kControls.size()> Form1::controls() {

@@ -4,6 +4,7 @@
 #include "window/qt/font_fit.h"
 #include "window/qt/form1.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QInputMethodEvent>
@@ -385,6 +386,7 @@ void Form1Test::accessibleNames() {
     QVERIFY(!button()->accessibleName().isEmpty());
     QVERIFY(!button()->accessibleDescription().isEmpty());
     QVERIFY(button()->accessibleName() != button()->text());
+    QCOMPARE(QAccessible::queryAccessibleInterface(form.get())->role(), QAccessible::Window);
 }
 
 void Form1Test::contextMenuIsChinese() {

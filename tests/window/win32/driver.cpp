@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -85,6 +87,36 @@ void checkLayout(HWND form, const std::vector<HWND>& children) {
     }
 }
 
+// What a screen reader reads of a control, through oleacc from this process.
+void checkAccessible(HWND control, std::u16string_view name, std::u16string_view description,
+                     long role) {
+    IAccessible* object = nullptr;
+    std::wstring read[2];
+    VARIANT self{}, readRole{};
+    V_VT(&self) = VT_I4;
+    V_I4(&self) = CHILDID_SELF;
+    if (SUCCEEDED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object)))) {
+        BSTR text[2] = {};
+        object->get_accName(self, &text[0]);
+        object->get_accDescription(self, &text[1]);
+        object->get_accRole(self, &readRole);
+        for (int i = 0; i < 2; ++i) {
+            read[i] = text[i] != nullptr ? text[i] : L"";
+            SysFreeString(text[i]);
+        }
+        object->Release();
+    }
+    char utf8[512] = {};
+    const std::wstring line = read[0] + L" | " + read[1];
+    WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("accessible: role 0x%lx | %s\n", V_VT(&readRole) == VT_I4 ? V_I4(&readRole) : -1L,
+                utf8);
+    check(read[0] == wide(name) && (description.empty() || read[1] == wide(description)) &&
+              V_VT(&readRole) == VT_I4 && V_I4(&readRole) == role,
+          L"accessible name, description and role of " + wide(name));
+}
+
 void checkFocusAndTabOrder(const Controls& c) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -101,6 +133,10 @@ void checkFocusAndTabOrder(const Controls& c) {
                   textOf(previous) == wide(label->caption),
               L"label " + wide(label->caption) + L" right before its box");
     }
+    checkAccessible(c.file_sj, layout::kLabel1.caption, u"", ROLE_SYSTEM_TEXT);
+    checkAccessible(c.asm_sj, layout::kLabel2.caption, u"", ROLE_SYSTEM_TEXT);
+    checkAccessible(c.f_a, layout::kConvertAccessibleName, layout::kConvertAccessibleDescription,
+                    ROLE_SYSTEM_PUSHBUTTON);
     check((GetWindowLongW(c.asm_sj, GWL_STYLE) & ES_READONLY) != 0, L"asm_sj read-only");
     check((GetWindowLongW(c.file_sj, GWL_STYLE) & ES_READONLY) == 0, L"file_sj editable");
 }
@@ -260,6 +296,7 @@ int wmain(int argc, wchar_t** argv) {
     // The window measured in the pixels it is drawn in: to a process unaware
     // of DPI, Windows (and Wine from 10) reports it scaled back to 96 dpi.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    CoInitialize(nullptr); // oleacc hands over the window's accessible objects through COM
     PROCESS_INFORMATION process{};
     const HWND form = remote::start(argv[1], process);
     if (form == nullptr) {

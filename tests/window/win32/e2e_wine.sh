@@ -14,24 +14,33 @@ suffix=""
 [ -z "$version" ] || suffix="$suffix-$version"
 
 # The screen's DPI, as Windows' display settings keep it, and the Windows
-# version; both back to the prefix's defaults afterwards.
+# version Wine reports, as winecfg keeps it; both back to the prefix's
+# defaults afterwards. Written with reg, not winecfg, which is a window
+# program started through the shell and has failed to start at random.
 set_dpi() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    wineserver -w
+}
+set_version() {
+    if [ -n "$1" ]; then
+        wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d "$1" /f >/dev/null
+    else
+        wine reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1 || true
+    fi
     wineserver -w
 }
 # Then the prefix's processes end, the server last, before the next run
 # starts one of its own.
 restore() {
     set_dpi 96
-    [ -z "$version" ] || { winecfg -v win10 && wineserver -w; }
+    [ -z "$version" ] || set_version ""
     wineserver -k || true
     wineserver -w || true
 }
 set_dpi "$dpi"
 trap restore EXIT
 if [ -n "$version" ]; then
-    winecfg -v "$version"
-    wineserver -w
+    set_version "$version"
     reported=$(wine cmd /c ver | tr -d '\r')
     echo "Windows version:" $reported
     case "$version:$reported" in

@@ -59,21 +59,50 @@ template <typename Condition> bool waitFor(Condition condition, DWORD millisecon
     return condition();
 }
 
-inline bool setClipboard(const std::wstring& text) {
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    bool set = false;
+inline std::wstring clipboardText() {
+    std::wstring text;
     if (waitFor([] { return OpenClipboard(nullptr) != 0; })) {
-        EmptyClipboard();
-        set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        if (HANDLE memory = GetClipboardData(CF_UNICODETEXT); memory != nullptr) {
+            text = static_cast<const wchar_t*>(GlobalLock(memory));
+            GlobalUnlock(memory);
+        }
         CloseClipboard();
     }
-    if (!set) {
-        GlobalFree(memory);
+    return text;
+}
+
+// Puts text on the clipboard and returns once it holds there. Wine hands the
+// clipboard to the X server from another process, which may still be taking
+// in an earlier text and put it back: the text is written again until it
+// reads back and the clipboard has kept still for 300 ms.
+inline bool setClipboard(const std::wstring& text) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        bool set = false;
+        if (waitFor([] { return OpenClipboard(nullptr) != 0; })) {
+            EmptyClipboard();
+            set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+            CloseClipboard();
+        }
+        if (!set) {
+            GlobalFree(memory);
+            return false;
+        }
+        DWORD sequence = GetClipboardSequenceNumber();
+        for (int still = 0, waits = 0; still < 15 && waits < 250; ++waits) {
+            Sleep(scaled(20));
+            const DWORD now = GetClipboardSequenceNumber();
+            still = now == sequence ? still + 1 : 0;
+            sequence = now;
+        }
+        if (clipboardText() == text) {
+            return true;
+        }
     }
-    return set;
+    return false;
 }
 
 // Starts the program and returns its shown window; null, with the reason
