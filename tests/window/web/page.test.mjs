@@ -35,10 +35,10 @@ const server = http.createServer((request, response) => {
 const served = (path) => `http://127.0.0.1:${server.address().port}${path}`;
 
 // Each browser as the same few operations.
-async function openChromium() {
+async function openChromium(media) {
   const browser = await chromium.launch({ executablePath: "/usr/bin/chromium", args: ["--no-sandbox",
     "--disable-gpu", "--disable-background-networking", "--disable-component-update"] });
-  const context = await browser.newContext();
+  const context = await browser.newContext(media);
   await context.grantPermissions(["clipboard-read", "clipboard-write"]);
   const page = await context.newPage();
   return {
@@ -61,9 +61,10 @@ async function openChromium() {
   };
 }
 
-async function openWebKit() {
-  const port = 4444 + (process.pid % 1000);
-  const server = spawn("WebKitWebDriver", [`--port=${port}`], { stdio: "ignore" });
+async function openWebKit(theme) { // GTK's theme, which WebKit takes its dark preference from
+  const port = 4444 + (process.pid % 1000) + (theme ? 1 : 0);
+  const server = spawn("WebKitWebDriver", [`--port=${port}`],
+    { stdio: "ignore", env: { ...process.env, GTK_THEME: theme ?? "Adwaita" } });
   await new Promise((resolve) => setTimeout(resolve, 1000));
   const driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
     browserName: "MiniBrowser", "webkitgtk:browserOptions":
@@ -72,11 +73,14 @@ async function openWebKit() {
   const keys = { Tab: Key.TAB, Enter: Key.ENTER };
   return {
     go: (url) => driver.get(url),
-    size: async (width, height) => { // the viewport, not the window around it
-      const window = driver.manage().window();
-      await window.setRect({ width, height });
-      const [w, h] = await driver.executeScript("return [innerWidth, innerHeight]");
-      await window.setRect({ width: 2 * width - w, height: 2 * height - h });
+    size: async (width, height) => { // the viewport, not the window around it, which
+      const window = driver.manage().window(); // GTK resizes later: until both agree
+      for (let i = 0, w = 0, h = 0; i < 20 && (w !== width || h !== height); i++) {
+        const r = await window.getRect();
+        [w, h] = await driver.executeScript("return [innerWidth, innerHeight]");
+        if (w !== width || h !== height) await window.setRect({ width: r.width + width - w, height: r.height + height - h });
+        await new Promise((resolve) => setTimeout(resolve, 200));
+      }
     },
     run: (fn, arg) => driver.executeScript(fn, arg),
     type: async (id, text) => (await driver.findElement(By.id(id))).sendKeys(text),
@@ -111,6 +115,13 @@ const geometry = (framed) => {
   }).map((c) => c.id);
   return { viewport: [w.innerWidth, w.innerHeight], scrollWidth: w.document.documentElement.scrollWidth,
     box: [box.left, box.right, box.width / form.offsetWidth], scale, misplaced };
+};
+// The form's face dark, every box and the button outlined, and the result.
+const look = () => {
+  const $ = (id) => getComputedStyle(document.getElementById(id)), face = $("Form1").backgroundColor;
+  const level = Number(face.match(/[\d.]+/)[0]) / (face.startsWith("rgb") ? 255 : 1);
+  return { output: document.getElementById("asm_sj").value, dark: level < 0.3, outlined: ["file_sj",
+    "asm_sj", "f_a"].every((id) => parseFloat($(id).borderTopWidth) > 0 && $(id).borderTopColor !== $(id).backgroundColor) };
 };
 const axeSource = readFileSync(new URL("node_modules/axe-core/axe.min.js", import.meta.url), "utf8");
 const audit = () => axe.run(document).then((r) => ({ incomplete: r.incomplete.map((v) => v.id),
@@ -215,5 +226,23 @@ for (const [engine, open] of [["Chromium", openChromium], ["WebKit", openWebKit]
       assert.equal(await b.run(() => performance.getEntriesByType("resource").length), 0);
       assert.deepEqual(requests.filter((url) => !(url in pages)), []);
     });
+  });
+}
+
+// The reader's colours: a dark preference in both engines, and forced colours
+// (Windows' high contrast) in Chromium, which alone emulates them.
+for (const [name, open] of [["Chromium, dark", () => openChromium({ colorScheme: "dark" })],
+  ["WebKit, dark", () => openWebKit("Adwaita:dark")],
+  ["Chromium, dark forced colours", () => openChromium({ colorScheme: "dark", forcedColors: "active" })]]) {
+  test(`${name}: a dark form, outlined, converting, where axe finds nothing`, async () => {
+    const b = await open();
+    try {
+      await b.go(served("/tovalin.html"));
+      await b.run(new Function(axeSource));
+      await b.run(setInput, "1234");
+      await b.click("f_a");
+      assert.deepEqual(await b.run(look), { output: "34120000", dark: true, outlined: true });
+      assert.deepEqual((await b.run(audit)).violations, []);
+    } finally { await b.close(); }
   });
 }
