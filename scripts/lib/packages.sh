@@ -79,8 +79,25 @@ ensure_wine32() {
     ensure_packages wine32:i386
 }
 
-# The tests on other systems: Debian roots made with debootstrap.
-OTHER_SYSTEM_PACKAGES=(debootstrap)
+# The tests on other Debian releases and processors, with Debian's own tools:
+# roots made by mmdebstrap, packages built by sbuild, the installed package
+# tested by autopkgtest, both in user namespaces (uidmap, and subordinate ids
+# for root from ensure_subids).
+OTHER_SYSTEM_PACKAGES=(mmdebstrap arch-test sbuild autopkgtest uidmap iproute2)
+
+# Subordinate user and group ids for root, which sbuild's and autopkgtest's
+# unshare modes map into their roots: added where root has none, after every
+# range already given out.
+ensure_subids() {
+    local sudo=() file start
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    for file in /etc/subuid /etc/subgid; do
+        grep -qs '^root:' "$file" && continue
+        start=$(awk -F: 'BEGIN { end = 100000 } $2 + $3 > end { end = $2 + $3 } END { print end }' \
+            "$file" 2>/dev/null || echo 100000)
+        echo "root:$start:65536" | "${sudo[@]}" tee -a "$file" >/dev/null
+    done
+}
 
 # Cross-building the Debian package for arm64, as Debian cross-builds: arm64
 # beside this machine's own architecture, the cross compiler, and Qt's arm64

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The installed package tested as Debian's CI tests it: autopkgtest runs
+# debian/tests in a clean root (unshare), with the package the sbuild leg
+# built installed by apt, for amd64 on this machine's Debian release and on
+# the other one (12 or 13), and for arm64 on this machine's, where qemu-user
+# runs every program of the root. The roots are kept as tarballs in WORK_DIR.
+# Usage: autopkgtest_test.sh WORK_DIR   (the sbuild leg's)
+set -euo pipefail
+here=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(cd "$1" && pwd)
+source "$here/scripts/lib/packages.sh"
+ensure_emulation aarch64
+own=$(. /etc/os-release && echo "$VERSION_CODENAME")
+other=trixie
+[ "$own" != trixie ] || other=bookworm
+
+check() { # SUITE ARCH VARIANT WAIT_SCALE
+    local suite=$1 arch=$2 out=$work/autopkgtest-$1-$2 started=$SECONDS status=0
+    "$here/tests/tools/debian_tarball.sh" "$suite" "$arch" "$3" "$work/$suite-$arch.tar"
+    rm -rf "$out"
+    autopkgtest --apt-upgrade --output-dir="$out" --env=TOVALIN_WAIT_SCALE="$4" \
+        "$work/$suite-$arch/tovalin_1.00-1_$arch.deb" "$work/native/tovalin_1.00-1.dsc" -- \
+        unshare --release="$suite" --arch="$arch" --tarball="$work/$suite-$arch.tar" \
+        >"$out.log" 2>&1 || status=$?
+    echo "autopkgtest $suite $arch: $(cat "$out/summary" 2>/dev/null) in $((SECONDS - started)) s"
+    [ "$status" -eq 0 ] || { tail -n 40 "$out.log"; return 1; }
+}
+check "$own" amd64 buildd 1
+check "$other" amd64 buildd 1
+check "$own" arm64 apt 10

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The source package built as Debian's build daemons build it: by sbuild, in
+# unshare mode, in a clean root holding only build-essential and the
+# Build-Depends, so that a missing Build-Depends fails here. Three builds:
+# amd64 on this machine's Debian release and on the other one (12 or 13), and
+# arm64 cross-built on this machine's. lintian runs inside each at pedantic,
+# and a tag the overrides do not justify fails the build. The packages built
+# on this machine's release must be bit-identical to those scripts/package
+# builds. The roots are kept as tarballs in WORK_DIR; the packages stay in
+# WORK_DIR/SUITE-ARCH for the autopkgtest leg.
+# Usage: sbuild_test.sh WORK_DIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mkdir -p "$1" && cd "$1" && pwd)
+source "$here/tests/dist/lintian_options.sh"
+own=$(. /etc/os-release && echo "$VERSION_CODENAME")
+other=trixie
+[ "$own" != trixie ] || other=bookworm
+
+# The source package and this machine's own builds, as scripts/package makes them.
+native=$work/native
+rm -rf "$native"
+bash "$here/scripts/lib/source_release.sh" "$native"
+bash "$here/scripts/lib/debian_package.sh" "$native/tovalin-1.00.tar.xz" "$native"
+bash "$here/scripts/lib/debian_package.sh" "$native/tovalin-1.00.tar.xz" "$native" arm64
+
+build() { # SUITE [HOST_ARCH]
+    local suite=$1 host=${2:-amd64} out=$work/$1-${2:-amd64} options=("${LINTIAN_OPTIONS[@]}")
+    local started=$SECONDS
+    "$here/tests/tools/debian_tarball.sh" "$suite" amd64 buildd "$work/$suite-amd64.tar"
+    [ "$suite" = bookworm ] || options+=("${LINTIAN_DEBIAN13_OPTIONS[@]}")
+    rm -rf "$out"
+    mkdir -p "$out"
+    cat >"$out/sbuildrc" <<CONFIG
+\$lintian_require_success = 1;
+\$lintian_opts = [$(printf "'%s', " "${options[@]}")];
+\$build_environment = { 'DEB_BUILD_OPTIONS' => 'parallel=2' };
+1;
+CONFIG
+    # The distribution that debian/changelog names, whichever release the root holds.
+    (cd "$out" && SBUILD_CONFIG=$out/sbuildrc sbuild --chroot-mode=unshare \
+        --chroot="$work/$suite-amd64.tar" --dist=unstable --build=amd64 --host="$host" \
+        --run-lintian --no-run-piuparts --no-run-autopkgtest --build-dir="$out" \
+        "$native/tovalin_1.00-1.dsc" >"$out/sbuild.log" 2>&1) ||
+        { tail -n 60 "$out"/*Z.build; return 1; }
+    echo "sbuild $suite $host: $(ls "$out"/*.deb | xargs -n1 basename | tr '\n' ' ')in" \
+        "$((SECONDS - started)) s; lintian: $(sed -n 's/^Lintian: //p' "$out"/*Z.build)"
+}
+build "$own"
+build "$other"
+build "$own" arm64
+
+# The same bytes as this machine's own builds.
+for arch in amd64 arm64; do
+    deb=tovalin_1.00-1_$arch.deb
+    cmp "$native/$deb" "$work/$own-$arch/$deb" ||
+        { echo "FAIL: sbuild's $deb differs from scripts/package's"; exit 1; }
+    echo "$deb: identical, sha256 $(sha256sum <"$native/$deb" | cut -c1-16)…"
+done
