@@ -11,8 +11,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mkdir -p "$1" && cd "$1" && pwd)
 bash "$here/scripts/lib/source_release.sh" "$work"
-rm -rf "$work/sources"
-"$here/tests/tools/debian_sources.sh" trixie "$work/sources"
 mkdir -p "$work/apt-cache"
 
 cat >"$work/in-root.sh" <<'SCRIPT'
@@ -47,7 +45,7 @@ done
 SCRIPT
 
 # The certificates this machine trusts, for npm behind the same network.
-mmdebstrap --quiet --variant=apt --include=ca-certificates \
+"$here/tests/tools/mmdebstrap.sh" trixie /dev/null --variant=apt --include=ca-certificates,xz-utils \
     --skip=download/empty --skip=essential/unlink \
     --setup-hook='mkdir -p "$1/var/cache/apt/archives"' \
     --setup-hook="sync-in $work/apt-cache /var/cache/apt/archives/" \
@@ -58,5 +56,4 @@ mmdebstrap --quiet --variant=apt --include=ca-certificates \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         DEBIAN_FRONTEND=noninteractive NODE_EXTRA_CA_CERTS=/etc/host-ca.pem \
         /bin/bash -euo pipefail /tmp/in-root.sh' \
-    --customize-hook="sync-out /var/cache/apt/archives $work/apt-cache" \
-    trixie /dev/null "$work"/sources/*
+    --customize-hook="sync-out /var/cache/apt/archives $work/apt-cache"

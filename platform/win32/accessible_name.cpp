@@ -6,7 +6,6 @@
 #include <ole2.h>
 #include <oleacc.h>
 
-#include <atomic>
 #include <string>
 
 namespace tovalin::platform {
@@ -183,7 +182,8 @@ private:
         return *out != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
-    std::atomic<ULONG> references_{1};
+    // COM calls an object of this single-threaded apartment on its own thread only.
+    ULONG references_ = 1;
     IAccessible* standard_;
     const AccessibleRole role_;
     const std::wstring name_;

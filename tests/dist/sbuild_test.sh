@@ -17,17 +17,29 @@ own=$(. /etc/os-release && echo "$VERSION_CODENAME")
 other=trixie
 [ "$own" != trixie ] || other=bookworm
 
-# The source package and this machine's own builds, as scripts/package makes them.
+# Waits for the jobs given, and fails if any failed.
+all() {
+    local job status=0
+    for job in "$@"; do wait "$job" || status=1; done
+    return "$status"
+}
+
+# The source package and this machine's own builds, as scripts/package makes
+# them; meanwhile the roots, where missing. Then the three builds at once:
+# most of their time goes in downloads and in lintian.
 native=$work/native
 rm -rf "$native"
 bash "$here/scripts/lib/source_release.sh" "$native"
-bash "$here/scripts/lib/debian_package.sh" "$native/tovalin-1.00.tar.xz" "$native"
-bash "$here/scripts/lib/debian_package.sh" "$native/tovalin-1.00.tar.xz" "$native" arm64
+bash "$here/scripts/lib/debian_package.sh" "$native/tovalin-1.00.tar.xz" "$native" & jobs=($!)
+bash "$here/scripts/lib/debian_package.sh" "$native/tovalin-1.00.tar.xz" "$native" arm64 & jobs+=($!)
+for suite in "$own" "$other"; do
+    "$here/tests/tools/mmdebstrap.sh" "$suite" "$work/$suite-amd64.tar" --variant=buildd & jobs+=($!)
+done
+all "${jobs[@]}"
 
 build() { # SUITE [HOST_ARCH]
     local suite=$1 host=${2:-amd64} out=$work/$1-${2:-amd64} options=("${LINTIAN_OPTIONS[@]}")
     local started=$SECONDS
-    "$here/tests/tools/debian_tarball.sh" "$suite" amd64 buildd "$work/$suite-amd64.tar"
     [ "$suite" = bookworm ] || options+=("${LINTIAN_DEBIAN13_OPTIONS[@]}")
     rm -rf "$out"
     mkdir -p "$out"
@@ -46,9 +58,10 @@ CONFIG
     echo "sbuild $suite $host: $(ls "$out"/*.deb | xargs -n1 basename | tr '\n' ' ')in" \
         "$((SECONDS - started)) s; lintian: $(sed -n 's/^Lintian: //p' "$out"/*Z.build)"
 }
-build "$own"
-build "$other"
-build "$own" arm64
+build "$own" & jobs=($!)
+build "$other" & jobs+=($!)
+build "$own" arm64 & jobs+=($!)
+all "${jobs[@]}"
 
 # The same bytes as this machine's own builds.
 for arch in amd64 arm64; do

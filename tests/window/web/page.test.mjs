@@ -236,13 +236,12 @@ for (const [name, open] of [["Chromium, dark", () => openChromium({ colorScheme:
   ["Chromium, dark forced colours", () => openChromium({ colorScheme: "dark", forcedColors: "active" })]]) {
   test(`${name}: a dark form, outlined, converting, where axe finds nothing`, async () => {
     const b = await open();
-    try {
-      await b.go(served("/tovalin.html"));
-      await b.run(new Function(axeSource));
-      await b.run(setInput, "1234");
-      await b.click("f_a");
-      assert.deepEqual(await b.run(look), { output: "34120000", dark: true, outlined: true });
-      assert.deepEqual((await b.run(audit)).violations, []);
-    } finally { await b.close(); }
+    await b.go(served("/tovalin.html"));
+    await b.run(new Function(axeSource));
+    await b.run(setInput, "1234");
+    await b.click("f_a");
+    const [seen, { violations }] = [await b.run(look), await b.run(audit)];
+    await b.close();
+    assert.deepEqual([seen, violations], [{ output: "34120000", dark: true, outlined: true }, []]);
   });
 }

@@ -91,29 +91,25 @@ void checkLayout(HWND form, const std::vector<HWND>& children) {
 void checkAccessible(HWND control, std::u16string_view name, std::u16string_view description,
                      long role) {
     IAccessible* object = nullptr;
-    std::wstring read[2];
-    VARIANT self{}, readRole{};
+    BSTR text[2] = {};
+    VARIANT self{}, read{}; // self: VT_I4 CHILDID_SELF, all zeros
     V_VT(&self) = VT_I4;
-    V_I4(&self) = CHILDID_SELF;
     if (SUCCEEDED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
                                              reinterpret_cast<void**>(&object)))) {
-        BSTR text[2] = {};
         object->get_accName(self, &text[0]);
         object->get_accDescription(self, &text[1]);
-        object->get_accRole(self, &readRole);
-        for (int i = 0; i < 2; ++i) {
-            read[i] = text[i] != nullptr ? text[i] : L"";
-            SysFreeString(text[i]);
-        }
+        object->get_accRole(self, &read);
         object->Release();
     }
+    const std::wstring got[2] = {text[0] ? text[0] : L"", text[1] ? text[1] : L""};
+    SysFreeString(text[0]);
+    SysFreeString(text[1]);
     char utf8[512] = {};
-    const std::wstring line = read[0] + L" | " + read[1];
-    WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
-    std::printf("accessible: role 0x%lx | %s\n", V_VT(&readRole) == VT_I4 ? V_I4(&readRole) : -1L,
-                utf8);
-    check(read[0] == wide(name) && (description.empty() || read[1] == wide(description)) &&
-              V_VT(&readRole) == VT_I4 && V_I4(&readRole) == role,
+    WideCharToMultiByte(CP_UTF8, 0, (got[0] + L" | " + got[1]).c_str(), -1, utf8, sizeof utf8,
+                        nullptr, nullptr);
+    std::printf("accessible: role 0x%lx | %s\n", V_I4(&read), utf8);
+    check(got[0] == wide(name) && (description.empty() || got[1] == wide(description)) &&
+              V_VT(&read) == VT_I4 && V_I4(&read) == role,
           L"accessible name, description and role of " + wide(name));
 }
 
