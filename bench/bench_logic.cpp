@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // Cost of the routines and of a whole click at 8, 1,000 and 1,000,000 code
 // units; linear growth shows as a ratio of about 1,000 between the last two.
 #include "logic/conversion_command.h"

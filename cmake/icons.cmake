@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
+
 # Renders the one source picture, window/icons/tovalin.svg, to PNG at build time.
 find_program(TOVALIN_RSVG_CONVERT rsvg-convert REQUIRED)
 set(TOVALIN_ICON_SVG ${PROJECT_SOURCE_DIR}/window/icons/tovalin.svg)

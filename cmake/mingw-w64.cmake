@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
+
 # Cross-builds for Windows with Debian's mingw-w64, for the processor that the
 # including toolchain file names.
 set(CMAKE_SYSTEM_NAME Windows)

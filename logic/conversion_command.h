@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // The convert button's command: checks the input box, normalises it to eight
 // hex digits, writes it back and puts the byte-reversed text in the output box.
 #pragma once

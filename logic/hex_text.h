@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // Pure routines on the text of a 32-bit value: the hex check and the
 // reversal of two-character groups. Neither touches the window.
 #pragma once

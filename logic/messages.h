@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // The two messages the command shows, with their titles and buttons value.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // What the conversion command needs of its window: the input box's text,
 // both boxes written, and a modal message box.
 #pragma once

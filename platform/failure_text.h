@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // What the program says before it ends on something unexpected, on either toolkit.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // Text helpers over UTF-16 code units. Lengths count code units, positions
 // start at 1, and comparison is by code-unit value, never by locale.
 #pragma once

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Debian 13 as well as Debian 12: in a Debian 13 root that mmdebstrap makes
 # for the run (its hooks run the work inside, with /proc, /sys and /dev
 # mounted by mmdebstrap), builds the program with clang and with GCC,
 # warnings as errors, and the page, and runs the core, Qt and page tests
 # there; cross-builds both Windows executables with its mingw-w64 and checks
-# their imports, resources and size. The release's own sources go in. The
-# packages it downloads are kept in WORK_DIR/apt-cache for the next run.
+# their imports, resources and size; reuse reads every file's licence. The
+# release's own sources go in. The packages it downloads are kept in
+# WORK_DIR/apt-cache for the next run.
 # Usage: debian13_test.sh WORK_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,6 +26,8 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${XVFB_PACKAGES[@]}" "${TEST_PACKAGES[@]
 ensure_npm >>/tmp/packages.log
 echo "Debian $(cat /etc/debian_version): $(clang++ --version | head -n 1); $(g++ --version | head -n 1)"
 echo "Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev), $(x86_64-w64-mingw32-g++-win32 --version | head -n 1)"
+reuse lint >/tmp/reuse.log || { cat /tmp/reuse.log; exit 1; }
+tail -n 1 /tmp/reuse.log
 
 build() { # DIR CMAKE_OPTIONS...
     local dir=$1

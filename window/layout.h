@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // The window's fixed layout and captions, in twips (1/1440 inch; 15 twips
 // make one pixel at 96 dpi). Both the Qt and the Win32 window are built
 // from this one table.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // From a paste into file_sj to the result shown, with the real window: pastes
 // N hex digits ending in DEADBEEF with Ctrl+V, paints, clicks the arrow,
 // paints again. Prints the times and the peak memory for each size.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // From a paste into file_sj to the result shown, driving Tvl.exe from outside:
 // pastes N hex digits ending in DEADBEEF through the Windows clipboard
 // (WM_PASTE, as Ctrl+V), repaints, clicks the arrow and waits for the result.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Runs the Win32 paste benchmark against the x86-64 executable under Wine, in
 # the test suite's Wine prefix. Needs an X server: xvfb-run -a bench/paste/paste_bench_wine.sh build
 set -euo pipefail

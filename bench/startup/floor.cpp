@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // The toolkit's floor for start-up: a bare Qt Widgets window with the same
 // five controls and captions as Tovalin's, and nothing else.
 #include "window/layout.h"

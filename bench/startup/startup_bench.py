@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
+
 """Start-up time and peak memory of Tovalin against the toolkit's floor.
 
 Run on an X server of its own, e.g.:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // Figures for the page in headless Chromium: the file's size, navigation
 // start to a usable form (median of repeated loads), and Ctrl+V of 1,000,000
 // digits then the button to the result, beside Chromium's own paste of the

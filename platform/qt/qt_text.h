@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // Conversions between the core's UTF-16 text and QString, unit for unit.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // What the C++ runtime needs of the page, which supplies nothing but its own
 // window operations: no WASI, so no stderr. Where the runtime would print a
 // message and abort, the module traps, and the page reports the failure.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // What Active Accessibility reads for a control whose caption does not say
 // what it does, such as a button captioned "->".
 #pragma once

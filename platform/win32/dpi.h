@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // The window's DPI, and the message font and window frame at a DPI, on every
 // Windows from XP on: per-window DPI on Windows 10, per-monitor on 8.1, the
 // system DPI on XP, Vista, 7 and 8.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // How the window finds its DPI and scales its font and frame, chosen from the
 // functions this Windows has. Plain C++, so that every Windows can be tested
 // anywhere.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // Windows functions newer than Windows XP, looked up at run time: each pointer
 // is null where this Windows lacks the function. DLLs are loaded from the
 // system folder only, so that one planted beside the executable is never used.

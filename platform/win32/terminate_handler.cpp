@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // GCC's default handler for an exception that nothing catches writes the
 // exception's type name, demangled, to the standard error stream, which a
 // window program does not have; its demangler alone is a sixth of the

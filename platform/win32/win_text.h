@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // The core's UTF-16 text and Win32's wide strings are the same code units.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // GCC 13 and later's thread support for the win32 thread model (libgcc's
 // gthr-win32), which the C++ library's exception code links in, imports
 // GetThreadId: a function of Windows Vista, and of XP x64, but not of 32-bit

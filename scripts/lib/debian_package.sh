@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Builds the Debian packages from the source release, as Debian builds them
 # (dpkg-buildpackage, debhelper), and copies them into OUT_DIR. For this
 # machine's processor: the binary package, its -dbgsym package and the source

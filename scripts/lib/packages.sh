@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages named, running apt-get only when one is missing.
 # Sourced by the scripts in this folder.
 
@@ -46,10 +48,12 @@ WINE_PACKAGES=(googletest g++-mingw-w64-x86-64-posix wine wine64 python3-pefile)
 # files, Qt's Wayland platform in a headless Weston); the Windows MSIs (wixl and
 # msitools) and zip, made reproducible (faketime, strip-nondeterminism, uuidgen)
 # and signed where asked (osslsigncode; openssl makes the tests' throw-away
-# certificate).
+# certificate); the source release's OpenPGP signature (gpg, and gpgv and sqop
+# to check it).
 PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper file desktop-file-utils appstream lintian blhc devscripts
     weston qt6-wayland
-    wixl msitools faketime strip-nondeterminism uuid-runtime osslsigncode openssl)
+    wixl msitools faketime strip-nondeterminism uuid-runtime osslsigncode openssl
+    gpg gpg-agent gpgv sqop)
 
 # The page: the core compiled to WebAssembly with clang, for wasm32-wasi.
 WEB_PACKAGES=(clang lld wasi-libc libc++-dev-wasm32 libclang-rt-dev-wasm32 python3)
@@ -61,8 +65,9 @@ ensure_npm() {
     command -v npm >/dev/null || ensure_packages npm
 }
 
-# The tests and benchmarks: clang's sanitizers and libFuzzer, GoogleTest, Google Benchmark.
-TEST_PACKAGES=(clang clang-format libclang-rt-dev libgtest-dev libbenchmark-dev)
+# The tests and benchmarks: clang's sanitizers and libFuzzer, GoogleTest, Google Benchmark;
+# the format checks (clang-format, and reuse for every file's licence).
+TEST_PACKAGES=(clang clang-format reuse libclang-rt-dev libgtest-dev libbenchmark-dev)
 
 # 32-bit Wine, for the i686 executable's tests. Where the kernel runs no 32-bit
 # x86 code, qemu-user runs it, registered before any i386 package is installed,

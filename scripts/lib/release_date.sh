@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Prints the release's date as seconds since 1970, the one date that every
 # time stamp of every download takes: SOURCE_DATE_EPOCH where it is set,
 # otherwise the date of the top entry of debian/changelog. Fails, saying why,

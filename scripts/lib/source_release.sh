@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Writes OUT_DIR/tovalin-1.00.tar.xz, the source release: exactly the tracked
 # tree (in a git checkout, what git tracks; elsewhere, such as an unpacked
 # release, every file but the build folders), under tovalin-1.00/. The same tree

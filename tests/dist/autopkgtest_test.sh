@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # The installed package tested as Debian's CI tests it: autopkgtest runs
 # debian/tests in a clean root (unshare), with the package the sbuild leg
 # built installed by apt, for amd64 on this machine's Debian release and on

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Runs lintian on a .changes file (its source and binary packages) with the
 # project's options (lintian_options.sh), and fails as lintian does.
 # Usage: lintian_check.sh FILE.changes

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # How the packages are checked with lintian, here and inside sbuild: down to
 # pedantic, failing on any tag that debian/*lintian-overrides do not justify.
 # Debian 13's lintian has two more that cannot be overrides, as Debian 12's

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Builds the Debian packages from the source release as scripts/package does,
 # checks them with lintian, the build log with blhc and the program with
 # hardening-check, unpacks the package into a scratch root, checks what it

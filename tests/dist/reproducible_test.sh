@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Builds the downloads twice with scripts/package and compares them byte for
 # byte: the second time from the first build's source release, unpacked in
 # another folder with no git history, with another umask and the clock a day

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # The source package built as Debian's build daemons build it: by sbuild, in
 # unshare mode, in a clean root holding only build-essential and the
 # Build-Depends, so that a missing Build-Depends fails here. Three builds:

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Signs the Windows downloads with a throw-away certificate, verifies every
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
+# Signs the source release and SHA256SUMS with a throw-away OpenPGP key and
+# the Windows downloads with a throw-away certificate, verifies every
 # signature, and runs the signed x86-64 executable through the Win32 driver.
 # Usage: signing_test.sh BUILD_DIR
 set -euo pipefail
@@ -9,6 +12,28 @@ work=$build/signing
 rm -rf "$work"
 mkdir -p "$work/unpacked"
 cd "$work"
+status=0
+
+export GNUPGHOME=$work/gnupg
+mkdir -m 700 "$GNUPGHOME" release
+gpg --batch --passphrase '' --quick-gen-key "Tovalin test <test@example.org>" ed25519 sign 2d 2>/dev/null
+key=$(gpg --with-colons --list-keys 2>/dev/null | awk -F: '$1 == "fpr" { print $10; exit }')
+gpg --export "$key" >release-key.gpg
+gpg --armor --export "$key" >release-key.asc
+bash "$here/../scripts/lib/source_release.sh" release
+(cd release && sha256sum tovalin-1.00.tar.xz >SHA256SUMS)
+TOVALIN_SIGN_OPENPGP_KEY=$key bash "$here/../scripts/lib/sign_release.sh" release
+gpgconf --kill gpg-agent
+verifies() { # FILE: its signature holds for gpgv and for sqop
+    gpgv --keyring ./release-key.gpg "$1.asc" "$1" 2>/dev/null &&
+        sqop verify "$1.asc" release-key.asc <"$1" >/dev/null
+}
+for file in release/tovalin-1.00.tar.xz release/SHA256SUMS; do
+    verifies "$file" && echo "signed: $file" || { echo "FAIL: $file.asc does not verify"; status=1; }
+done
+printf 'x' | dd of=release/tovalin-1.00.tar.xz bs=1 seek=100 conv=notrunc status=none
+! verifies release/tovalin-1.00.tar.xz || { echo "FAIL: a changed tarball verifies"; status=1; }
+
 echo "throw-away" >password
 openssl req -x509 -newkey rsa:2048 -nodes -keyout key.pem -out cert.pem -days 2 \
     -subj "/CN=Tovalin test signing" -addext extendedKeyUsage=codeSigning 2>/dev/null
@@ -19,7 +44,6 @@ TOVALIN_SIGN_PKCS12=$work/signing.p12 TOVALIN_SIGN_PASSWORD_FILE=$work/password 
     "$build/windows-x86/window/win32/Tvl.exe" "$win/tovalin.ico"
 (cd unpacked && cmake -E tar xf "$work/out/tovalin-1.00-windows.zip")
 
-status=0
 for file in unpacked/x64/Tvl.exe unpacked/x86/Tvl.exe out/*.msi; do
     if osslsigncode verify -CAfile cert.pem -in "$file" >"$work/verify.log" 2>&1; then
         echo "signed: $file"

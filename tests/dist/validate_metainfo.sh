@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Validates AppStream metadata with appstreamcli at every level, pedantic
 # included, and fails on any issue but these, which the project accepts:
 #   url-homepage-missing           the project has no home page yet, and names none

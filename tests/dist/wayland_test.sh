@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Starts the program natively on Wayland, in a headless Weston, and checks that
 # its window appears: the protocol shows its toplevel titled Tovalin, and a
 # screenshot differs from one taken before by at least the window's area.

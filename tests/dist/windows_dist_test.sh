@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # The Windows downloads: the zip holds exactly the tested executables, the
 # licence and the read-me; the x86-64 MSI installs, starts and uninstalls
 # cleanly under Wine; the i686 MSI, which cannot run here, is read statically.

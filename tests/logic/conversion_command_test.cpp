@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 #include "logic/conversion_command.h"
 #include "logic/messages.h"
 #include "recording_window.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // libFuzzer target: random UTF-16 text through the command and the routines.
 // Run longer with: build/tests/logic/fuzz_f_a_click -max_total_time=3600
 #include "logic/conversion_command.h"

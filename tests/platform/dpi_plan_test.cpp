@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/win32/dpi_plan.h"
 
 #include <gtest/gtest.h>

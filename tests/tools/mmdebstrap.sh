@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # mmdebstrap for a Debian release, from the archive this machine's apt uses:
 # each of its source files, with this machine's release name (in its suites,
 # such as bookworm-updates, too) changed to SUITE. A TARGET ending in .tar is

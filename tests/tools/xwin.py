@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
+
 """Small X11 helpers for the end-to-end tests.
 
   xwin.py close WID       ask the window to close, as a title bar's close button does

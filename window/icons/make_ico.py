@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
+
 """Builds the Windows icon from PNG renderings of the SVG source picture.
 
   make_ico.py ICON32.png ICON16.png OUT.ico

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // The program's one window: two labels, the input box file_sj, the output box
 // asm_sj and the convert button f_a, at the places of the shared twips table.
 // Form1 owns the convert command and gives it the four window operations.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // A one-line text box that takes text as a single-line Windows text box does:
 // of any length, and from a paste or a drop only what comes before the first
 // line break (LF, CR or CR LF), inserted at the cursor over the selection.

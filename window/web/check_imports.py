@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
+
 """Fails the build when the WebAssembly module imports anything but the page's
 own functions (module "page"): the page supplies nothing else, so any other
 import, such as a WASI function pulled in by the C library, would stop the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // Form1 on the page, compiled to WebAssembly: its window operations are the
 // page's own functions, imported from JavaScript, and the page calls f_a_Click
 // when the button is pressed. Text crosses as

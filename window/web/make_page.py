@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
+
 """Puts the page together as one self-contained file: the template with its
 style, layout, script, icon and WebAssembly module filled in, and the
 Content-Security-Policy allowing exactly that style and script.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 "use strict";
 // Form1 in the page: the conversion command runs in the WebAssembly core,
 // which reads and writes the boxes and shows messages through the functions

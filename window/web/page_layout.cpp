@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // Writes the page's layout from the window's one table: the CSS that places
 // each control (15 twips to a CSS pixel, as at 96 dpi), the window's caption,
 // and the controls' markup in window order with their captions. Run at build

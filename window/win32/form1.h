@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // The program's one window on Win32: two STATIC labels, the EDIT boxes file_sj
 // and asm_sj and the BUTTON f_a, placed from the shared twips table at the
 // window's DPI. Form1 owns the convert command and gives it the window operations.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 #include "form1.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/program.h"

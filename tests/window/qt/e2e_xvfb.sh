@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Drives the installed program on an X server as a person would: types, clicks,
 # copies the boxes out through the clipboard, and saves screenshots.
 # Usage: e2e_xvfb.sh PROGRAM OUTPUT_DIR SCALE   (run under xvfb-run)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // An exception escaping an event handler is reported in a message box, and the
 // program then ends with a non-zero status instead of crashing.
 #include "platform/qt/application.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // Form1 through real widgets on the offscreen platform: layout, focus, the
 // conversion by mouse and keyboard, and the message boxes.
 #include "platform/qt/application.h"

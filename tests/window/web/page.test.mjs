@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // The page in both engines that matter: Chromium through Playwright and WebKit
 // (Safari's engine) through WebKitWebDriver, one table of cases for both,
 // over http from a server that records every request, and from file://.

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
+
 """Fails when the Windows executable imports a function outside xp_imports.txt,
 the functions it may import: each one exported by Windows XP SP3 (i686) or
 XP x64 (x86-64), or by both. Newer functions are looked up at run time, and the

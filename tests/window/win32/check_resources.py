@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
+
 """Reads the Windows executable's PE header, version record and icon back and
 checks them. Usage: check_resources.py Tvl.exe x64|x86"""
 import struct

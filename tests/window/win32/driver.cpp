@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // Drives the Windows executable from outside, as a person or a screen reader
 // would: finds its window, checks layout, tab order and captions, converts,
 // answers the message boxes and closes it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Runs the Win32 driver against the executable under Wine at the given DPI,
 # taking the screenshots it asks for.
 # Usage: e2e_wine.sh DRIVER.exe PROGRAM.exe OUTPUT_DIR DPI [VERSION]

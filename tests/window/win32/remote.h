@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tovalin developers
+// SPDX-License-Identifier: MIT
+
 // Works Tovalin's window from another process, as the Win32 driver and the
 // paste benchmark do: starts it, finds its controls, reads and writes their
 // text and puts text on the clipboard.

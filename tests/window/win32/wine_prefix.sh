@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Creates a Wine prefix the Windows tests share, once; quiet unless it fails.
 # Usage: wine_prefix.sh win64|wow64 DIR
 # Both are 64-bit prefixes, and DIR/bin, first on the tests' PATH, runs every

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
 # Makes the Windows downloads from the two executables: the portable zip and
 # an MSI installer for each processor, in OUT_DIR.
 # Usage: make_dist.sh OUT_DIR X64_EXE X86_EXE ICON
