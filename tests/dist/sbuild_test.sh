@@ -8,13 +8,15 @@
 # arm64 cross-built on this machine's. lintian runs inside each at pedantic,
 # and a tag the overrides do not justify fails the build. The packages built
 # on this machine's release must be bit-identical to those scripts/package
-# builds. The roots are kept as tarballs in WORK_DIR; the packages stay in
-# WORK_DIR/SUITE-ARCH for the autopkgtest leg.
+# builds. The roots, for both legs, are kept as tarballs in WORK_DIR; the
+# packages stay in WORK_DIR/SUITE-ARCH for the autopkgtest leg.
 # Usage: sbuild_test.sh WORK_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mkdir -p "$1" && cd "$1" && pwd)
 source "$here/tests/dist/lintian_options.sh"
+source "$here/scripts/lib/packages.sh"
+ensure_emulation aarch64
 own=$(. /etc/os-release && echo "$VERSION_CODENAME")
 other=trixie
 [ "$own" != trixie ] || other=bookworm
@@ -27,8 +29,10 @@ all() {
 }
 
 # The source package and this machine's own builds, as scripts/package makes
-# them; meanwhile the roots, where missing. Then the three builds at once:
-# most of their time goes in downloads and in lintian.
+# them; meanwhile the roots, where missing, the autopkgtest leg's arm64 one
+# too: made under emulation, on one core, it would leave the other idle
+# there. Then the three builds at once: most of their time goes in dpkg and
+# in lintian.
 native=$work/native
 rm -rf "$native"
 bash "$here/scripts/lib/source_release.sh" "$native"
@@ -37,6 +41,8 @@ bash "$here/scripts/lib/debian_package.sh" "$native/tovalin-1.00.tar.xz" "$nativ
 for suite in "$own" "$other"; do
     "$here/tests/tools/mmdebstrap.sh" "$suite" "$work/$suite-amd64.tar" --variant=buildd & jobs+=($!)
 done
+"$here/tests/tools/mmdebstrap.sh" "$own" "$work/$own-arm64.tar" --variant=apt --architectures=arm64 &
+jobs+=($!)
 all "${jobs[@]}"
 
 build() { # SUITE [HOST_ARCH]
