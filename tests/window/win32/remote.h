@@ -116,7 +116,7 @@ inline HWND start(const wchar_t* program, PROCESS_INFORMATION& process) {
     std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
     if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        std::fwprintf(stderr, L"FAIL: cannot start %ls\n", program);
+        std::fwprintf(stderr, L"FAIL: cannot start %ls (error %lu)\n", program, GetLastError());
         return nullptr;
     }
     WaitForInputIdle(process.hProcess, scaled(10000));
