@@ -45,11 +45,9 @@ done
 jobs+=($!)
 all "${jobs[@]}"
 
-# What a failed leg leaves to read: its log, then the kernel's last words and
-# the memory and space left, for a program that dies without a message. Seen
-# once in CI: the tar that unpacks a root ended silently within a second, and
-# sbuild, still writing the root into it, stopped on a broken pipe. Not seen
-# again in six runs of this test nor in 430 such unpacks, three or four at once.
+# A failed leg's log, then the kernel's last words and the memory and space
+# left: a program killed without a message (such as the tar that unpacks a
+# root) leaves nothing else to go on.
 failed() { # BUILD_LOG
     tail -n 60 "$1"
     echo "--- the kernel's last messages, memory and space when it failed:"
