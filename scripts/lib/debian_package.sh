@@ -21,9 +21,10 @@ umask 022
 work=$out/debian-$arch
 rm -rf "$work"
 mkdir -p "$work"
-cp "$tarball" "$work/tovalin_1.00.orig.tar.xz"
+name=$(basename "$tarball" .tar.xz)
+cp "$tarball" "$work/tovalin_${name#tovalin-}.orig.tar.xz"
 tar -C "$work" -xf "$tarball"
-tree=$work/tovalin-1.00
+tree=$work/$name
 if [ -n "${TOVALIN_MAINTAINER:-}" ]; then
     sed -i "s|Tovalin developers <tovalin@example.org>|$TOVALIN_MAINTAINER|" \
         "$tree/debian/control" "$tree/debian/changelog" "$tree/debian/copyright"

@@ -17,12 +17,18 @@ ensure_packages() {
     echo "Installing: ${missing[*]}"
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    # A source that fails to update (one that is down, a mirror in the middle
+    # of a sync) may hold nothing of what is missing: the install decides.
     if [ -z "${TOVALIN_APT_UPDATED:-}" ]; then
-        "${sudo[@]}" apt-get update -q
+        "${sudo[@]}" apt-get update -q ||
+            echo "warning: apt-get update failed for some sources (above); installing anyway" >&2
         TOVALIN_APT_UPDATED=1
     fi
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
-        "${missing[@]}"
+        "${missing[@]}" || {
+        echo "error: apt-get could not install ${missing[*]}: see its message above" >&2
+        return 1
+    }
 }
 
 # Building the program: compiler, CMake, Qt Widgets with its Chinese texts, and
@@ -49,11 +55,11 @@ WINE_PACKAGES=(googletest g++-mingw-w64-x86-64-posix wine wine64 python3-pefile)
 # msitools) and zip, made reproducible (faketime, strip-nondeterminism, uuidgen)
 # and signed where asked (osslsigncode; openssl makes the tests' throw-away
 # certificate); the source release's OpenPGP signature (gpg, and gpgv and sqop
-# to check it).
+# to check it); the apt repository (apt-ftparchive from apt-utils).
 PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper file desktop-file-utils appstream lintian blhc devscripts
     weston qt6-wayland
     wixl msitools faketime strip-nondeterminism uuid-runtime osslsigncode openssl
-    gpg gpg-agent gpgv sqop)
+    gpg gpg-agent gpgv sqop apt-utils)
 
 # The page: the core compiled to WebAssembly with clang, for wasm32-wasi.
 WEB_PACKAGES=(clang lld wasi-libc libc++-dev-wasm32 libclang-rt-dev-wasm32 python3)

@@ -7,11 +7,12 @@
 # is signed, and signatures left from an earlier run go.
 # Usage: sign_release.sh DIR
 set -euo pipefail
+release=tovalin-$(bash "$(dirname "$0")/version.sh" "$(dirname "$0")/../..").tar.xz
 cd "$1"
-rm -f -- tovalin-1.00.tar.xz.asc SHA256SUMS.asc
+rm -f -- "$release.asc" SHA256SUMS.asc
 [ -n "${TOVALIN_SIGN_OPENPGP_KEY:-}" ] || exit 0
-for file in tovalin-1.00.tar.xz SHA256SUMS; do
+for file in "$release" SHA256SUMS; do
     gpg --batch --yes --local-user "$TOVALIN_SIGN_OPENPGP_KEY" --armor --detach-sign \
         --output "$file.asc" "$file"
 done
-ls -l -- tovalin-1.00.tar.xz.asc SHA256SUMS.asc
+ls -l -- "$release.asc" SHA256SUMS.asc

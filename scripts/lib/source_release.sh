@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Tovalin developers
 # SPDX-License-Identifier: MIT
-# Writes OUT_DIR/tovalin-1.00.tar.xz, the source release: exactly the tracked
-# tree (in a git checkout, what git tracks; elsewhere, such as an unpacked
-# release, every file but the build folders), under tovalin-1.00/. The same tree
-# gives the same bytes from any folder, at any time, with any umask: names
-# sorted bytewise, owner root, modes from the executable bit alone, every time stamp the
-# release's date.
+# Writes OUT_DIR/tovalin-VERSION.tar.xz, the source release: exactly the
+# tracked tree (in a git checkout, what git tracks; elsewhere, such as an
+# unpacked release, every file but the build folders), under tovalin-VERSION/.
+# The same tree gives the same bytes from any folder, at any time, with any
+# umask: names sorted bytewise, owner root, modes from the executable bit
+# alone, every time stamp the release's date. VERSION is debian/changelog's.
 # Usage: source_release.sh OUT_DIR
 set -euo pipefail
 src=$(cd "$(dirname "$0")/../.." && pwd)
 out=$1
 epoch=$(bash "$src/scripts/lib/release_date.sh" "$src")
-name=tovalin-1.00
+name=tovalin-$(bash "$src/scripts/lib/version.sh" "$src")
 list=$(mktemp)
 trap 'rm -f "$list"' EXIT
 if [ "$(git -C "$src" rev-parse --show-toplevel 2>/dev/null)" = "$src" ]; then

@@ -16,3 +16,9 @@ unexpected=$(grep -E '^[EWIP]: ' <<<"$report" | grep -vE \
     ': (url-homepage-missing|cid-contains-uppercase-letter .*|unknown-tag developer)$')
 [ -z "$unexpected" ] || { echo "FAIL: $unexpected"; exit 1; }
 grep -qE '^[EWIP]: |successful' <<<"$report" || { echo "FAIL: no report"; exit 1; }
+# Its newest release, listed first, is debian/changelog's top entry.
+src=$(dirname "$0")/../..
+newest=$(grep -m1 -o '<release version="[^"]*" date="[^"]*"' "$1")
+expected="<release version=\"$(bash "$src/scripts/lib/version.sh" "$src")\" date=\"$(date -u +%F \
+    -d "@$(bash "$src/scripts/lib/release_date.sh" "$src")")\""
+[ "$newest" = "$expected" ] || { echo "FAIL: newest release $newest, changelog: $expected"; exit 1; }

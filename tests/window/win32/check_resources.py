@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 
 """Reads the Windows executable's PE header, version record and icon back and
-checks them. Usage: check_resources.py Tvl.exe x64|x86"""
+checks them. Usage: check_resources.py Tvl.exe x64|x86 VERSION (such as 1.00)"""
 import struct
 import sys
 import xml.etree.ElementTree as ET
@@ -42,9 +42,12 @@ check(not pe.FILE_HEADER.Characteristics & 0x1 and relocs.Size > 0,
       "relocations kept, so that ASLR can move the image")
 # Stack canaries: GCC's libssp is linked in only where a function checks one.
 check(pe.__data__.find(b"stack smashing detected") >= 0, "stack protector (libssp linked in)")
+# Version 1.01 is 1.1.0.0 in numbers.
+version = sys.argv[3]
+major, minor = (int(part) for part in version.split("."))
 fixed = pe.VS_FIXEDFILEINFO[0]
-check((fixed.FileVersionMS, fixed.FileVersionLS) == (0x10000, 0), "file version 1.0.0.0")
-check((fixed.ProductVersionMS, fixed.ProductVersionLS) == (0x10000, 0), "product version 1.0.0.0")
+check((fixed.FileVersionMS, fixed.FileVersionLS) == (major << 16 | minor, 0), "file version")
+check((fixed.ProductVersionMS, fixed.ProductVersionLS) == (major << 16 | minor, 0), "product version")
 
 tables, translations = [], []
 for info in pe.FileInfo[0]:
@@ -58,8 +61,8 @@ if table is not None:
     check(table.LangID == b"080404B0", f"string table key {table.LangID!r}")
     strings = {k.decode(): v.decode("utf-8") for k, v in table.entries.items()}
     print("version record:", strings)
-    check(strings.get("FileVersion") == "1.00", "FileVersion 1.00")
-    check(strings.get("ProductVersion") == "1.00", "ProductVersion 1.00")
+    check(strings.get("FileVersion") == version, f"FileVersion {version}")
+    check(strings.get("ProductVersion") == version, f"ProductVersion {version}")
     check(strings.get("ProductName") == "Tovalin", "ProductName Tovalin")
     internal = strings.get("InternalName", "")
     check(0 < len(internal) < len("Tovalin"), "InternalName is a shorter form of the name")

@@ -11,7 +11,7 @@
 set -euo pipefail
 out=$1 x64=$2 x86=$3 icon=$4
 here=$(cd "$(dirname "$0")" && pwd)
-version=1.00
+version=$(bash "$here/../../../scripts/lib/version.sh" "$here/../../..")
 # Every time stamp is the release's date, and every mode is set here, so that
 # the same sources give the same bytes.
 SOURCE_DATE_EPOCH=$(bash "$here/../../../scripts/lib/release_date.sh" "$here/../../..")
@@ -35,7 +35,7 @@ windows_text() {
     sed 's/$/\r/' "$1"
 }
 windows_text "$here/../../../LICENSE" >"$stage/LICENSE.txt"
-windows_text "$here/README.txt" >"$stage/README.txt"
+windows_text <(sed "s/@VERSION@/$version/" "$here/README.txt") >"$stage/README.txt"
 chmod 755 "$stage/x64" "$stage/x86" "$stage"/*/Tvl.exe
 chmod 644 "$stage"/*.txt "$stage/tovalin.ico"
 
@@ -77,7 +77,8 @@ for arch in x64 x86; do
     # wixl reads the sources relative to the current folder, and takes the
     # summary's times from the clock: a frozen one here.
     (cd "$stage" && frozen wixl -a "$arch" -D Arch="$arch" -D Exe="$arch/Tvl.exe" \
-        -D Icon=tovalin.ico -D ProductCode="$product_code" -D UpgradeCode="$upgrade_code" \
+        -D Icon=tovalin.ico -D Version="$version" -D ProductCode="$product_code" \
+        -D UpgradeCode="$upgrade_code" \
         -o "$msi" "$here/tovalin.wxs")
     # wixl marks the package English (1033) whatever the product's language:
     # mark it Chinese (PRC), as the product is, with the package code above.
