@@ -32,7 +32,7 @@ mkdir -p "$repo/$pool" "$repo/$dist/main/source"
 cp "$out"/tovalin{,-dbgsym}_"${version}"_*.deb "$out/tovalin_$version.dsc" \
     "$out/tovalin_${version%-*}.orig.tar.xz" "$out/tovalin_$version.debian.tar.xz" "$repo/$pool/"
 cd "$repo"
-sums=(--no-md5 --no-sha1)
+sums=(-qq --no-md5 --no-sha1)
 for arch in amd64 arm64; do
     mkdir -p "$dist/main/binary-$arch"
     apt-ftparchive "${sums[@]}" --arch "$arch" packages pool >"$dist/main/binary-$arch/Packages"

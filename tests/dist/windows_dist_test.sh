@@ -2,8 +2,10 @@
 # SPDX-FileCopyrightText: 2026 Tovalin developers
 # SPDX-License-Identifier: MIT
 # The Windows downloads: the zip holds exactly the tested executables, the
-# licence and the read-me; the x86-64 MSI installs, starts and uninstalls
-# cleanly under Wine; the i686 MSI, which cannot run here, is read statically.
+# licence and the read-me; the x86-64 MSI installs and starts under Wine, the
+# next release's (next_version.sh's, in BUILD_DIR/next-version) replaces it,
+# and that one uninstalls cleanly; the i686 MSI, which cannot run here, is
+# read statically.
 # Usage: windows_dist_test.sh BUILD_DIR   (on an X server, in the tests' Wine prefix)
 set -euo pipefail
 build=$1
@@ -70,7 +72,18 @@ grep -qE 'Publisher +REG_SZ +Tovalin developers$' <<<"$listed" || fail "no publi
 "$here/window/win32/e2e_wine.sh" "$build/windows-x64/tests/window/win32/driver.exe" "$installed" \
     "$build/screenshots/msi" 96 || fail "the installed program"
 
-wine msiexec /x "$(winepath -w "$build/tovalin-1.00-x64.msi")" /qn || fail "msiexec /x"
+# The next release replaces it: one entry, in its version, and the shortcut kept.
+next=$(winepath -w "$build/next-version/out/tovalin-1.01-x64.msi")
+wine msiexec /i "$next" /qn || fail "msiexec /i of 1.01"
+wineserver -w
+entries=$(wine reg query "$uninstall" /s 2>/dev/null | grep -c 'DisplayName.*Tovalin' || true)
+[ "$entries" = 1 ] && grep -qE 'DisplayVersion +REG_SZ +1.01$' <<<"$(entry)" ||
+    fail "after the upgrade, $entries installed programs entries: $(entry)"
+/usr/bin/python3 "$here/window/win32/check_resources.py" "$installed" x64 1.01 >/dev/null ||
+    fail "the installed Tvl.exe is not 1.01's"
+[ -n "$(links)" ] || fail "the upgrade lost the shortcut"
+
+wine msiexec /x "$next" /qn || fail "msiexec /x"
 wineserver -w
 [ ! -e "$installed" ] && [ ! -e "$(dirname "$installed")" ] || fail "uninstall left the program"
 [ -z "$(links)" ] || fail "uninstall left the shortcut"

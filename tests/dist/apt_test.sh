@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tovalin developers
+# SPDX-License-Identifier: MIT
+# The apt repository as a user meets it, in clean Debian 12 and 13 roots that
+# mmdebstrap makes: signed with a throw-away key, served over HTTP on
+# 127.0.0.1, added with the tovalin.sources written for it. apt installs the
+# package and fetches the source package from it, refuses the next release
+# with a byte of its Release changed and with a .deb of its pool replaced,
+# keeping what is installed, and then upgrades to it.
+# Usage: apt_test.sh WORK_DIR NEXT_DIR   (the sbuild leg's; next_version.sh's)
+set -euo pipefail
+here=$(cd "$(dirname "$0")/../.." && pwd)
+work=$1/apt next=$2/out
+rm -rf "$work"
+mkdir -p "$work/1.00"
+python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$work/served" >"$work/http.log" 2>&1 &
+server=$!
+trap 'kill $server' EXIT
+until uri=$(sed -n 's|.*(\(http://[^)]*\)).*|\1|p' "$work/http.log") && [ -n "$uri" ]; do sleep 0.1; done
+export GNUPGHOME=$work/gnupg TOVALIN_APT_URI=$uri
+mkdir -m 700 "$GNUPGHOME"
+gpg --batch --passphrase '' --quick-gen-key "Tovalin test <test@example.org>" ed25519 sign 2d 2>/dev/null
+TOVALIN_SIGN_OPENPGP_KEY=$(gpg --with-colons --list-keys 2>/dev/null |
+    awk -F: '$1 == "fpr" { print $10; exit }')
+export TOVALIN_SIGN_OPENPGP_KEY
+cp -l "$1"/native/tovalin*_* "$work/1.00/"
+bash "$here/scripts/lib/apt_repository.sh" "$work/1.00"
+# Older than the rest, so that the server's Last-Modified tells apt of each change.
+find "$work/1.00/apt" -exec touch -d '1 hour ago' {} +
+bash "$next/../tree/scripts/lib/apt_repository.sh" "$next"
+gpgconf --kill gpg-agent
+cp -a "$next/apt" "$work/changed-release"
+sed -i 's/^Label: Tovalin$/Label: Tovalim/' "$work"/changed-release/dists/*/{InRelease,Release}
+cp -a "$next/apt" "$work/changed-deb"
+printf x | dd of="$work"/changed-deb/pool/main/t/tovalin/tovalin_1.01-1_amd64.deb bs=1 seek=9999 \
+    conv=notrunc status=none
+
+# In the root: apt-get update, then install (or upgrade) tovalin; the status
+# and the version installed afterwards must be those given. Given the
+# repository's address, apt-cache policy must name it, and the source package
+# must come from it.
+cat >"$work/step.sh" <<'STEP'
+status=0
+{ apt-get update -q --error-on=any && apt-get install -y -q --no-install-recommends tovalin; } >/tmp/apt.log 2>&1 || status=1
+version=$(dpkg-query -W -f='${Version}' tovalin 2>/dev/null || true)
+echo "  status $status, installed ${version:-nothing}; $(grep -m1 '^E:' /tmp/apt.log)"
+[ "$status" = "$1" ] && [ "$version" = "$2" ] || { tail -n 20 /tmp/apt.log; exit 1; }
+[ -n "${3:-}" ] || exit 0
+apt-cache policy tovalin | tee /tmp/policy | sed 's/^/  /'
+grep -qF "$3 " /tmp/policy || { echo "FAIL: tovalin does not come from $3"; exit 1; }
+cd /tmp && apt-get source -q --download-only tovalin >/tmp/source.log 2>&1 || { cat /tmp/source.log; exit 1; }
+echo "  apt-get source:" /tmp/tovalin_*
+STEP
+step() { # WHAT REPOSITORY STATUS VERSION [ORIGIN]
+    echo "--customize-hook=ln -sfn $2 $work/served && echo ' $1:' &&
+        chroot \"\$1\" sh /tmp/step.sh $3 $4 ${5:-}"
+}
+for suite in bookworm trixie; do
+    started=$SECONDS
+    echo "Debian $suite:"
+    "$here/tests/tools/mmdebstrap.sh" "$suite" /dev/null --variant=apt \
+        --customize-hook="upload $work/1.00/tovalin.sources /etc/apt/sources.list.d/tovalin.sources" \
+        --customize-hook="upload $work/step.sh /tmp/step.sh" \
+        "$(step 1.00 "$work/1.00/apt" 0 1.00-1 "${uri%/}")" \
+        "$(step "1.01, a byte of Release changed" "$work/changed-release" 1 1.00-1)" \
+        "$(step "1.01, a byte of its .deb changed" "$work/changed-deb" 1 1.00-1)" \
+        "$(step 1.01 "$next/apt" 0 1.01-1)"
+    echo "Debian $suite: passed in $((SECONDS - started)) s"
+done
