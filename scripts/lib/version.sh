@@ -7,7 +7,7 @@
 # Usage: version.sh SOURCE_DIR [--debian]
 set -euo pipefail
 changelog=$1/debian/changelog
-version=$(sed -n '1s/^tovalin (\([0-9][0-9.]*-[0-9][^)]*\)).*/\1/p' "$changelog" 2>/dev/null || true)
+version=$(sed -n '1s/^tovalin (\([0-9][0-9.]*-[^)]*\)).*/\1/p' "$changelog" 2>/dev/null || true)
 if [ -z "$version" ]; then
     echo "error: no version: the top entry of $changelog names none" >&2
     exit 1

@@ -16,10 +16,11 @@ mkdir -p "$work/1.00"
 python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$work/served" >"$work/http.log" 2>&1 &
 server=$!
 trap 'kill $server' EXIT
-until uri=$(sed -n 's|.*(\(http://[^)]*\)).*|\1|p' "$work/http.log") && [ -n "$uri" ]; do sleep 0.1; done
+until uri=$(grep -o 'http://[^)]*' "$work/http.log"); do sleep 0.1; done
 export GNUPGHOME=$work/gnupg TOVALIN_APT_URI=$uri
 mkdir -m 700 "$GNUPGHOME"
-gpg --batch --passphrase '' --quick-gen-key "Tovalin test <test@example.org>" ed25519 sign 2d 2>/dev/null
+gpg --batch --passphrase '' --quick-gen-key "Tovalin test <test@example.org>" ed25519 sign 2d \
+    2>/dev/null
 TOVALIN_SIGN_OPENPGP_KEY=$(gpg --with-colons --list-keys 2>/dev/null |
     awk -F: '$1 == "fpr" { print $10; exit }')
 export TOVALIN_SIGN_OPENPGP_KEY
@@ -41,14 +42,16 @@ printf x | dd of="$work"/changed-deb/pool/main/t/tovalin/tovalin_1.01-1_amd64.de
 # must come from it.
 cat >"$work/step.sh" <<'STEP'
 status=0
-{ apt-get update -q --error-on=any && apt-get install -y -q --no-install-recommends tovalin; } >/tmp/apt.log 2>&1 || status=1
+{ apt-get update -q --error-on=any && apt-get install -y -q --no-install-recommends tovalin; } \
+    >/tmp/apt.log 2>&1 || status=1
 version=$(dpkg-query -W -f='${Version}' tovalin 2>/dev/null || true)
 echo "  status $status, installed ${version:-nothing}; $(grep -m1 '^E:' /tmp/apt.log)"
 [ "$status" = "$1" ] && [ "$version" = "$2" ] || { tail -n 20 /tmp/apt.log; exit 1; }
 [ -n "${3:-}" ] || exit 0
 apt-cache policy tovalin | tee /tmp/policy | sed 's/^/  /'
 grep -qF "$3 " /tmp/policy || { echo "FAIL: tovalin does not come from $3"; exit 1; }
-cd /tmp && apt-get source -q --download-only tovalin >/tmp/source.log 2>&1 || { cat /tmp/source.log; exit 1; }
+cd /tmp && apt-get source -q --download-only tovalin >/tmp/source.log 2>&1 ||
+    { cat /tmp/source.log; exit 1; }
 echo "  apt-get source:" /tmp/tovalin_*
 STEP
 step() { # WHAT REPOSITORY STATUS VERSION [ORIGIN]
@@ -59,8 +62,8 @@ for suite in bookworm trixie; do
     started=$SECONDS
     echo "Debian $suite:"
     "$here/tests/tools/mmdebstrap.sh" "$suite" /dev/null --variant=apt \
-        --customize-hook="upload $work/1.00/tovalin.sources /etc/apt/sources.list.d/tovalin.sources" \
-        --customize-hook="upload $work/step.sh /tmp/step.sh" \
+        --customize-hook="copy-in $work/1.00/tovalin.sources /etc/apt/sources.list.d" \
+        --customize-hook="copy-in $work/step.sh /tmp" \
         "$(step 1.00 "$work/1.00/apt" 0 1.00-1 "${uri%/}")" \
         "$(step "1.01, a byte of Release changed" "$work/changed-release" 1 1.00-1)" \
         "$(step "1.01, a byte of its .deb changed" "$work/changed-deb" 1 1.00-1)" \

@@ -21,4 +21,4 @@ src=$(dirname "$0")/../..
 newest=$(grep -m1 -o '<release version="[^"]*" date="[^"]*"' "$1")
 expected="<release version=\"$(bash "$src/scripts/lib/version.sh" "$src")\" date=\"$(date -u +%F \
     -d "@$(bash "$src/scripts/lib/release_date.sh" "$src")")\""
-[ "$newest" = "$expected" ] || { echo "FAIL: newest release $newest, changelog: $expected"; exit 1; }
+[ "$newest" = "$expected" ] || { echo "FAIL: newest $newest, changelog: $expected"; exit 1; }

@@ -47,7 +47,8 @@ version = sys.argv[3]
 major, minor = (int(part) for part in version.split("."))
 fixed = pe.VS_FIXEDFILEINFO[0]
 check((fixed.FileVersionMS, fixed.FileVersionLS) == (major << 16 | minor, 0), "file version")
-check((fixed.ProductVersionMS, fixed.ProductVersionLS) == (major << 16 | minor, 0), "product version")
+check((fixed.ProductVersionMS, fixed.ProductVersionLS) == (major << 16 | minor, 0),
+      "product version")
 
 tables, translations = [], []
 for info in pe.FileInfo[0]:
