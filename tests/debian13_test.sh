@@ -45,7 +45,8 @@ for arch in x64:x86_64 x86:i686; do
         -DCMAKE_BUILD_TYPE=MinSizeRel -DTOVALIN_TESTS=OFF
     exe=/build/windows-${arch%%:*}/window/win32/Tvl.exe
     python3 tests/window/win32/check_imports.py "$exe" ${arch%%:*} | tail -n 1
-    python3 tests/window/win32/check_resources.py "$exe" ${arch%%:*} >/dev/null
+    python3 tests/window/win32/check_resources.py "$exe" ${arch%%:*} "$(bash scripts/lib/version.sh .)" \
+        >/dev/null
 done
 SCRIPT
 

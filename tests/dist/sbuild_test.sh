@@ -78,9 +78,22 @@ CONFIG
     echo "sbuild $suite $host: $(ls "$out"/*.deb | xargs -n1 basename | tr '\n' ' ')in" \
         "$((SECONDS - started)) s; lintian: $(sed -n 's/^Lintian: //p' "$out"/*Z.build)"
 }
+# Beside them, the unpacked source package built twice in a row, then
+# cleaned: it must be as unpacked again, no file added, changed or removed.
+twice() {
+    local tree=$work/twice/tovalin
+    rm -rf "$work/twice"
+    dpkg-source -x "$native/tovalin_1.00-1.dsc" "$tree" >/dev/null 2>&1
+    cp -a "$tree" "$work/twice/unpacked"
+    (cd "$tree" && dpkg-buildpackage -b -us -uc && dpkg-buildpackage -b -us -uc &&
+        debian/rules clean) >"$work/twice/build.log" 2>&1 || failed "$work/twice/build.log"
+    diff -r --no-dereference "$work/twice/unpacked" "$tree" || { echo "FAIL: not clean"; return 1; }
+    echo "built twice and cleaned: the tree as unpacked"
+}
 build "$own" & jobs=($!)
 build "$other" & jobs+=($!)
 build "$own" arm64 & jobs+=($!)
+twice & jobs+=($!)
 all "${jobs[@]}"
 
 # The same bytes as this machine's own builds.

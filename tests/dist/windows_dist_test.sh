@@ -82,6 +82,7 @@ entries=$(wine reg query "$uninstall" /s 2>/dev/null | grep -c 'DisplayName.*Tov
 /usr/bin/python3 "$here/window/win32/check_resources.py" "$installed" x64 1.01 >/dev/null ||
     fail "the installed Tvl.exe is not 1.01's"
 [ -n "$(links)" ] || fail "the upgrade lost the shortcut"
+echo "upgraded: one installed programs entry, 1.01, the shortcut kept"
 
 wine msiexec /x "$next" /qn || fail "msiexec /x"
 wineserver -w
