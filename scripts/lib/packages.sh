@@ -93,8 +93,8 @@ ensure_wine32() {
 # The tests on other Debian releases and processors, with Debian's own tools:
 # roots made by mmdebstrap, packages built by sbuild, the installed package
 # tested by autopkgtest, both in user namespaces (uidmap, and subordinate ids
-# for root from ensure_subids).
-OTHER_SYSTEM_PACKAGES=(mmdebstrap arch-test sbuild autopkgtest uidmap iproute2)
+# for root from ensure_subids), and installed, upgraded and purged by piuparts.
+OTHER_SYSTEM_PACKAGES=(mmdebstrap arch-test sbuild autopkgtest piuparts uidmap iproute2)
 
 # Subordinate user and group ids for root, which sbuild's and autopkgtest's
 # unshare modes map into their roots: added where root has none, after every

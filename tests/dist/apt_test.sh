@@ -13,11 +13,11 @@ here=$(cd "$(dirname "$0")/../.." && pwd)
 work=$1/apt next=$2/out
 rm -rf "$work"
 mkdir -p "$work/1.00"
-python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$work/served" >"$work/http.log" 2>&1 &
+python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$work" >"$work/http.log" 2>&1 &
 server=$!
 trap 'kill $server' EXIT
 until uri=$(grep -o 'http://[^)]*' "$work/http.log"); do sleep 0.1; done
-export GNUPGHOME=$work/gnupg TOVALIN_APT_URI=$uri
+export GNUPGHOME=$work/gnupg TOVALIN_APT_URI=${uri}served/
 mkdir -m 700 "$GNUPGHOME"
 gpg --batch --passphrase '' --quick-gen-key "Tovalin test <test@example.org>" ed25519 sign 2d \
     2>/dev/null
@@ -54,6 +54,21 @@ cd /tmp && apt-get source -q --download-only tovalin >/tmp/source.log 2>&1 ||
     { cat /tmp/source.log; exit 1; }
 echo "  apt-get source:" /tmp/tovalin_*
 STEP
+# piuparts, beside them, in the sbuild leg's roots: the next release installed
+# and purged, and upgraded to from 1.00-1, nothing left behind (but for the
+# folder of Debian 13's debconf, which Debian 12's piuparts does not know).
+piuparts_in() { # SUITE ROOTS_DIR
+    local root=$work/root-$1 log=$work/piuparts-$1.log passed
+    mkdir "$root" && tar -C "$root" -xf "$2/$1-amd64.tar"
+    piuparts -e "$root" --hard-link -d "$1" -i /var/cache/debconf/tmp.ci/ >"$log" 2>&1 \
+        --extra-repo="deb [trusted=yes] ${uri}1.00/apt bookworm main" \
+        "$next/tovalin_1.01-1_amd64.deb" && rm -rf "$root" &&
+        passed=$(grep -h "PASS: Installation, upgrade and purging tests" "$log") ||
+        { tail -n 30 "$log"; exit 1; }
+    echo "piuparts $1: $passed"
+}
+piuparts_in bookworm "$1" & legs=($!)
+piuparts_in trixie "$1" & legs+=($!)
 step() { # WHAT REPOSITORY STATUS VERSION [ORIGIN]
     echo "--customize-hook=ln -sfn $2 $work/served && echo ' $1:' &&
         chroot \"\$1\" sh /tmp/step.sh $3 $4 ${5:-}"
@@ -64,9 +79,10 @@ for suite in bookworm trixie; do
     "$here/tests/tools/mmdebstrap.sh" "$suite" /dev/null --variant=apt \
         --customize-hook="copy-in $work/1.00/tovalin.sources /etc/apt/sources.list.d" \
         --customize-hook="copy-in $work/step.sh /tmp" \
-        "$(step 1.00 "$work/1.00/apt" 0 1.00-1 "${uri%/}")" \
+        "$(step 1.00 "$work/1.00/apt" 0 1.00-1 "${uri}served")" \
         "$(step "1.01, a byte of Release changed" "$work/changed-release" 1 1.00-1)" \
         "$(step "1.01, a byte of its .deb changed" "$work/changed-deb" 1 1.00-1)" \
         "$(step 1.01 "$next/apt" 0 1.01-1)"
     echo "Debian $suite: passed in $((SECONDS - started)) s"
 done
+for leg in "${legs[@]}"; do wait "$leg"; done

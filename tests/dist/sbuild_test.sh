@@ -83,6 +83,7 @@ CONFIG
 twice() {
     local tree=$work/twice/tovalin
     rm -rf "$work/twice"
+    mkdir "$work/twice"
     dpkg-source -x "$native/tovalin_1.00-1.dsc" "$tree" >/dev/null 2>&1
     cp -a "$tree" "$work/twice/unpacked"
     (cd "$tree" && dpkg-buildpackage -b -us -uc && dpkg-buildpackage -b -us -uc &&
