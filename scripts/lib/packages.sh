@@ -93,8 +93,21 @@ ensure_wine32() {
 # The tests on other Debian releases and processors, with Debian's own tools:
 # roots made by mmdebstrap, packages built by sbuild, the installed package
 # tested by autopkgtest, both in user namespaces (uidmap, and subordinate ids
-# for root from ensure_subids), and installed, upgraded and purged by piuparts.
-OTHER_SYSTEM_PACKAGES=(mmdebstrap arch-test sbuild autopkgtest piuparts uidmap iproute2)
+# for root from ensure_subids), and installed, upgraded and purged by piuparts;
+# the source package built twice by reprotest, with what its variations need.
+OTHER_SYSTEM_PACKAGES=(mmdebstrap arch-test sbuild autopkgtest piuparts uidmap iproute2
+    reprotest diffoscope-minimal disorderfs faketime locales-all sudo)
+
+# reprotest's user_group variation builds as another user, who mounts the
+# tree through disorderfs (FUSE): a system user for it, and /dev/fuse open to
+# every user, as Debian's udev makes it (a machine without udev may not).
+ensure_build_user() {
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    id tovalin-build >/dev/null 2>&1 || "${sudo[@]}" useradd --system --user-group \
+        --no-create-home --home-dir /nonexistent tovalin-build
+    [ ! -c /dev/fuse ] || "${sudo[@]}" chmod 0666 /dev/fuse
+}
 
 # Subordinate user and group ids for root, which sbuild's and autopkgtest's
 # unshare modes map into their roots: added where root has none, after every
