@@ -81,7 +81,7 @@ CONFIG
 # Beside them, the unpacked source package built twice in a row, then
 # cleaned: it must be as unpacked again, no file added, changed or removed.
 twice() {
-    local tree=$work/twice/tovalin
+    local tree=$work/twice/tovalin started=$SECONDS
     rm -rf "$work/twice"
     mkdir "$work/twice"
     dpkg-source -x "$native/tovalin_1.00-1.dsc" "$tree" >/dev/null 2>&1
@@ -89,7 +89,7 @@ twice() {
     (cd "$tree" && dpkg-buildpackage -b -us -uc && dpkg-buildpackage -b -us -uc &&
         debian/rules clean) >"$work/twice/build.log" 2>&1 || failed "$work/twice/build.log"
     diff -r --no-dereference "$work/twice/unpacked" "$tree" || { echo "FAIL: not clean"; return 1; }
-    echo "built twice and cleaned: the tree as unpacked"
+    echo "built twice and cleaned, the tree as unpacked, in $((SECONDS - started)) s"
 }
 build "$own" & jobs=($!)
 build "$other" & jobs+=($!)
