@@ -5,8 +5,8 @@
 # mmdebstrap makes: signed with a throw-away key, served over HTTP on
 # 127.0.0.1, added with the tovalin.sources written for it. apt installs the
 # package and fetches the source package from it, refuses the next release
-# with a byte of its Release changed and with a .deb of its pool replaced,
-# keeping what is installed, and then upgrades to it.
+# with a byte of its Release or of its .deb changed, keeping what is
+# installed, and then upgrades to it. Beside them, piuparts (below).
 # Usage: apt_test.sh WORK_DIR NEXT_DIR   (the sbuild leg's; next_version.sh's)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -21,9 +21,8 @@ export GNUPGHOME=$work/gnupg TOVALIN_APT_URI=${uri}served/
 mkdir -m 700 "$GNUPGHOME"
 gpg --batch --passphrase '' --quick-gen-key "Tovalin test <test@example.org>" ed25519 sign 2d \
     2>/dev/null
-TOVALIN_SIGN_OPENPGP_KEY=$(gpg --with-colons --list-keys 2>/dev/null |
+export TOVALIN_SIGN_OPENPGP_KEY=$(gpg --with-colons --list-keys 2>/dev/null |
     awk -F: '$1 == "fpr" { print $10; exit }')
-export TOVALIN_SIGN_OPENPGP_KEY
 cp -l "$1"/native/tovalin*_* "$work/1.00/"
 bash "$here/scripts/lib/apt_repository.sh" "$work/1.00"
 # Older than the rest, so that the server's Last-Modified tells apt of each change.
