@@ -6,7 +6,8 @@
 # 127.0.0.1, added with the tovalin.sources written for it. apt installs the
 # package and fetches the source package from it, refuses the next release
 # with a byte of its Release or of its .deb changed, keeping what is
-# installed, and then upgrades to it. Beside them, piuparts (below).
+# installed, and then upgrades to it. Beside them, piuparts and reprotest
+# (below).
 # Usage: apt_test.sh WORK_DIR NEXT_DIR   (the sbuild leg's; next_version.sh's)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -66,8 +67,24 @@ piuparts_in() { # SUITE ROOTS_DIR
         { tail -n 30 "$log"; exit 1; }
     echo "piuparts $1: $passed"
 }
+# The source package built twice by reprotest, as Debian's CI runs it: every
+# variation but the clock and the build path, the second build as another
+# user. Debian 12's reprotest gives sudo a host, which its sudo refuses: it is
+# given plain sudo, as Debian 13's reprotest does.
+reprotest_leg() { # SBUILD_WORK_DIR
+    local out=$work/reprotest started=$SECONDS
+    local run='import sys, reprotest, reprotest.build as b
+b.SUDO[:] = ["sudo"]; sys.exit(reprotest.main())'
+    rm -rf "$out" && mkdir "$out"
+    (cd "$out" && /usr/bin/python3 -c "$run" --min-cpus="$(nproc)" --vary=-time,-build_path \
+        --vary=user_group.available+=tovalin-build:tovalin-build,domain_host.use_sudo=1 \
+        "$1/native/tovalin_1.00-1.dsc" -- null) >"$out.log" 2>&1 ||
+        { grep -m1 -A60 '^--- ' "$out.log"; tail -n 5 "$out.log"; return 1; }
+    echo "reprotest: $(grep -m1 '^No differences' "$out.log"), in $((SECONDS - started)) s"
+}
 piuparts_in bookworm "$1" & legs=($!)
 piuparts_in trixie "$1" & legs+=($!)
+reprotest_leg "$1" & legs+=($!)
 step() { # WHAT REPOSITORY STATUS VERSION [ORIGIN]
     echo "--customize-hook=ln -sfn $2 $work/served && echo ' $1:' &&
         chroot \"\$1\" sh /tmp/step.sh $3 $4 ${5:-}"

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Tovalin developers
 # SPDX-License-Identifier: MIT
-# The installed package tested as Debian's CI tests it, and the source package
-# built by reprotest (below): autopkgtest runs
+# The installed package tested as Debian's CI tests it: autopkgtest runs
 # debian/tests in a clean root (unshare), with the package the sbuild leg
 # built installed by apt, for amd64 on this machine's Debian release and on
 # the other one (12 or 13), and for arm64 on this machine's, where qemu-user
@@ -24,21 +23,6 @@ check() { # SUITE ARCH WAIT_SCALE
     echo "autopkgtest $suite $arch: $(cat "$out/summary" 2>/dev/null) in $((SECONDS - started)) s"
     [ "$status" -eq 0 ] || { tail -n 40 "$out.log"; return 1; }
 }
-# The source package built twice by reprotest, as Debian's CI runs it: every
-# variation but the clock and the build path, the second build as another
-# user. Debian 12's reprotest gives sudo a host, which its sudo refuses: it is
-# given plain sudo, as Debian 13's reprotest does.
-reprotest_leg() {
-    local out=$work/reprotest started=$SECONDS
-    local run='import sys, reprotest, reprotest.build as b
-b.SUDO[:] = ["sudo"]; sys.exit(reprotest.main())'
-    rm -rf "$out" && mkdir "$out"
-    (cd "$out" && /usr/bin/python3 -c "$run" --min-cpus="$(nproc)" --vary=-time,-build_path \
-        --vary=user_group.available+=tovalin-build:tovalin-build,domain_host.use_sudo=1 \
-        "$work/native/tovalin_1.00-1.dsc" -- null) >"$out.log" 2>&1 ||
-        { grep -m1 -A60 '^--- ' "$out.log"; tail -n 5 "$out.log"; return 1; }
-    echo "reprotest: $(grep -m1 '^No differences' "$out.log"), in $((SECONDS - started)) s"
-}
 # The testbeds share this machine's network, and with it X's abstract sockets:
 # an X server here on the display that each testbed tries first, as another
 # suite or a desktop may hold, must not draw their programs to it.
@@ -46,11 +30,10 @@ rm -f "$work/decoy.xauth"
 xauth -q -f "$work/decoy.xauth" add :99 . "$(mcookie)"
 Xvfb :99 -nolisten tcp -auth "$work/decoy.xauth" 2>/dev/null & decoy=$!
 trap 'kill "$decoy" 2>/dev/null || true' EXIT
-# All at once: the emulated one takes longest.
+# All three at once: the emulated one takes longest.
 check "$own" arm64 10 & jobs=($!)
 check "$own" amd64 1 & jobs+=($!)
 check "$other" amd64 1 & jobs+=($!)
-reprotest_leg & jobs+=($!)
 status=0
 for job in "${jobs[@]}"; do wait "$job" || status=1; done
 exit "$status"
