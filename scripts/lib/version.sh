@@ -1,9 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Tovalin developers
 # SPDX-License-Identifier: MIT
 # Prints the release's version, the one that every download carries: the
-# upstream part of the top entry of debian/changelog ("1.00" of
-# "tovalin (1.00-1) unstable"); with --debian, the whole Debian version
-# ("1.00-1"). Fails, saying why, where there is none.
+# upstream part of the top entry of debian/changelog ("1.23" of
+# "tovalin (1.23-1) unstable"); with --debian, the whole Debian version
+# ("1.23-1"). Fails, saying why, where there is none.
 # Usage: version.sh SOURCE_DIR [--debian]
 set -euo pipefail
 changelog=$1/debian/changelog
