@@ -69,6 +69,6 @@ done
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 "$here/dist/validate_metainfo.sh" "$root/usr/share/metainfo/$id.metainfo.xml"
 
-xvfb-run -a -s "-screen 0 1280x720x24 -nolisten tcp" \
+xvfb-run -a -s "-screen 0 1280x720x24 -nolisten tcp -noreset" \
     "$here/window/qt/e2e_xvfb.sh" "$root/usr/bin/tovalin" "$work/screenshots" 1
 "$here/dist/wayland_test.sh" "$root/usr/bin/tovalin" "$work/screenshots"
