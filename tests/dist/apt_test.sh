@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Tovalin developers
 # SPDX-License-Identifier: MIT
-# The apt repository as a user meets it, in clean Debian 12 and 13 roots that
-# mmdebstrap makes: signed with a throw-away key, served over HTTP on
-# 127.0.0.1, added with the tovalin.sources written for it. apt installs the
-# package and fetches the source package from it, refuses the next release
-# with a byte of its Release or of its .deb changed, keeping what is
-# installed, and then upgrades to it. Beside them, piuparts and reprotest
-# (below).
+# The signed apt repository, served on 127.0.0.1 and added with its
+# tovalin.sources in clean Debian 12 and 13 roots: install, apt-get source,
+# the next release refused with a byte of Release or .deb changed, then the
+# upgrade. Beside them, piuparts and reprotest.
 # Usage: apt_test.sh WORK_DIR NEXT_DIR   (the sbuild leg's; next_version.sh's)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -36,10 +33,8 @@ cp -a "$next/apt" "$work/changed-deb"
 printf x | dd of="$work"/changed-deb/pool/main/t/tovalin/tovalin_1.01-1_amd64.deb bs=1 seek=9999 \
     conv=notrunc status=none
 
-# In the root: apt-get update, then install (or upgrade) tovalin; the status
-# and the version installed afterwards must be those given. Given the
-# repository's address, apt-cache policy must name it, and the source package
-# must come from it.
+# In the root: update and install; the status and version must be those
+# given, and given an origin, policy must name it and apt-get source work.
 cat >"$work/step.sh" <<'STEP'
 status=0
 { apt-get update -q --error-on=any && apt-get install -y -q --no-install-recommends tovalin; } \
@@ -54,9 +49,8 @@ cd /tmp && apt-get source -q --download-only tovalin >/tmp/source.log 2>&1 ||
     { cat /tmp/source.log; exit 1; }
 echo "  apt-get source:" /tmp/tovalin_*
 STEP
-# piuparts, beside them, in the sbuild leg's roots: the next release installed
-# and purged, and upgraded to from 1.00-1, nothing left behind (but for the
-# folder of Debian 13's debconf, which Debian 12's piuparts does not know).
+# piuparts in the sbuild leg's roots: install, purge, upgrade from 1.00-1
+# (-i: Debian 13's debconf folder, unknown to Debian 12's piuparts).
 piuparts_in() { # SUITE ROOTS_DIR
     local root=$work/root-$1 log=$work/piuparts-$1.log passed
     mkdir "$root" && tar -C "$root" -xf "$2/$1-amd64.tar"
@@ -67,10 +61,8 @@ piuparts_in() { # SUITE ROOTS_DIR
         { tail -n 30 "$log"; exit 1; }
     echo "piuparts $1: $passed"
 }
-# The source package built twice by reprotest, as Debian's CI runs it: every
-# variation but the clock and the build path, the second build as another
-# user. Debian 12's reprotest gives sudo a host, which its sudo refuses: it is
-# given plain sudo, as Debian 13's reprotest does.
+# reprotest as Debian's CI runs it. Debian 12's gives sudo a host, which its
+# sudo refuses: it gets plain sudo, as Debian 13's reprotest does.
 reprotest_leg() { # SBUILD_WORK_DIR
     local out=$work/reprotest started=$SECONDS
     local run='import sys, reprotest, reprotest.build as b

@@ -78,10 +78,8 @@ CONFIG
     echo "sbuild $suite $host: $(ls "$out"/*.deb | xargs -n1 basename | tr '\n' ' ')in" \
         "$((SECONDS - started)) s; lintian: $(sed -n 's/^Lintian: //p' "$out"/*Z.build)"
 }
-# Then the unpacked source package built twice in a row, and cleaned: it
-# must be as unpacked again, no file added, changed or removed. (After the
-# three builds, not beside them: a fourth at once is more than this leg's
-# load has been known to take.)
+# The unpacked source built twice, then cleaned: it must be as unpacked.
+# (After the three builds: a fourth beside them overloaded this leg.)
 twice() {
     local tree=$work/twice/tovalin started=$SECONDS
     rm -rf "$work/twice"
