@@ -6,10 +6,15 @@
 
   xwin.py close WID       ask the window to close, as a title bar's close button does
   xwin.py icon-sizes WID  print the sizes in the window's _NET_WM_ICON, one per line
+  xwin.py copy WID        press Ctrl+A Ctrl+C and wait until the clipboard has been taken
 """
+import os
+import subprocess
 import sys
+import time
 
 from Xlib import X, Xatom, display, protocol
+from Xlib.protocol import request
 
 
 def close(d, window):
@@ -32,11 +37,27 @@ def icon_sizes(d, window):
         i += 2 + width * height
 
 
+def copy(d, window):
+    # The clipboard is emptied first, so that it is known when the program has
+    # taken it, and a reader never gets the previous owner's text, or asks an
+    # owner that is about to lose it and would never answer.
+    clipboard = d.intern_atom("CLIPBOARD")
+    request.SetSelectionOwner(display=d.display, window=X.NONE, selection=clipboard,
+                              time=X.CurrentTime)
+    d.sync()
+    subprocess.run(["xdotool", "key", "ctrl+a", "ctrl+c"], check=True)
+    deadline = time.monotonic() + 10 * float(os.environ.get("TOVALIN_WAIT_SCALE", "1"))
+    while d.get_selection_owner(clipboard) == X.NONE:
+        if time.monotonic() > deadline:
+            sys.exit("nothing was copied")
+        time.sleep(0.05)
+
+
 def main():
     command, wid = sys.argv[1], int(sys.argv[2], 0)
     d = display.Display()
     window = d.create_resource_object("window", wid)
-    {"close": close, "icon-sizes": icon_sizes}[command](d, window)
+    {"close": close, "icon-sizes": icon_sizes, "copy": copy}[command](d, window)
 
 
 if __name__ == "__main__":

@@ -31,8 +31,7 @@ click() { xdotool mousemove --window "$wid" $(($1 * scale)) $(($2 * scale)) clic
 
 read_box() { # x y -> the box's whole text, through the clipboard
     click "$1" "$2"
-    xdotool key ctrl+a ctrl+c
-    pause 0.3
+    "$here/tools/xwin.py" copy "$wid" || fail "no copy from the box at $1,$2"
     xclip -o -selection clipboard
 }
 
