@@ -5,10 +5,11 @@
 find_program(TOVALIN_RSVG_CONVERT rsvg-convert REQUIRED)
 set(TOVALIN_ICON_SVG ${PROJECT_SOURCE_DIR}/window/icons/tovalin.svg)
 
-# tovalin_render_icon(<size> <output.png>)
+# tovalin_render_icon(<size> <output.png> [rsvg-convert options...])
 function(tovalin_render_icon size output)
     add_custom_command(OUTPUT ${output}
-        COMMAND ${TOVALIN_RSVG_CONVERT} -w ${size} -h ${size} ${TOVALIN_ICON_SVG} -o ${output}
+        COMMAND ${TOVALIN_RSVG_CONVERT} -w ${size} -h ${size} ${ARGN} ${TOVALIN_ICON_SVG}
+                -o ${output}
         DEPENDS ${TOVALIN_ICON_SVG}
         VERBATIM)
 endfunction()

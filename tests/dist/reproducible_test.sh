@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Tovalin developers
 # SPDX-License-Identifier: MIT
 # Builds the downloads twice with scripts/package and compares them byte for
-# byte, the apt repository's files too: the second time from the first
+# byte, the apt repository's and the served page's files too: the second time from the first
 # build's source release, unpacked in another folder with no git history,
 # with another umask and the clock a day later.
 # Usage: reproducible_test.sh WORK_DIR
@@ -28,7 +28,7 @@ downloads() { (cd "$1" && cut -c67- SHA256SUMS | tr '\n' ' ' && echo SHA256SUMS)
 artefacts=$(downloads "$work/first")
 [ "$artefacts" = "$(downloads "$work/second")" ] ||
     { echo "FAIL: the two builds made different files"; status=1; }
-for file in $artefacts $(cd "$work/first" && find apt -type f | sort) \
+for file in $artefacts $(cd "$work/first" && find apt tovalin-*-web -type f | sort) \
     windows-x64/window/win32/Tvl.exe windows-x86/window/win32/Tvl.exe; do
     if cmp -s "$work/first/$file" "$work/second/$file"; then
         echo "same: $(sha256sum "$work/first/$file" | cut -c1-64)  $file"

@@ -91,6 +91,13 @@
   addEventListener("resize", fit);
   fit();
 
+  // Served as an app (the page that links a manifest), a service worker keeps
+  // it for use offline. Where none can register, as from file://, the page
+  // works as it is, and says nothing.
+  if (document.querySelector('link[rel="manifest"]') && "serviceWorker" in navigator) {
+    navigator.serviceWorker.register("sw.js").catch(() => {});
+  }
+
   // The caret starts in the input box, as in the window, ready for a paste.
   input.focus();
 

@@ -7,8 +7,10 @@
 // Usage: node --test page.test.mjs   (TOVALIN_PAGE names the built page)
 import assert from "node:assert/strict";
 import { spawn, spawnSync } from "node:child_process";
-import { readFileSync } from "node:fs";
+import { existsSync, mkdtempSync, readdirSync, readFileSync } from "node:fs";
 import http from "node:http";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
 import { after, before, describe, test } from "node:test";
 import { chromium } from "playwright-core";
 import { Builder, By, Key } from "selenium-webdriver";
@@ -29,8 +31,17 @@ const requests = [];
 // A phone's viewport, 320 × 568, where no window is that narrow: the page in a frame.
 const pages = { "/tovalin.html": () => readFileSync(pagePath), "/narrow.html": () => '<link rel="icon" '
   + 'href="data:,"><body style="margin:0"><iframe src="/tovalin.html" width="320" height="568" style="border:0">' };
+// The page served as an app, from the folder that app.dir names, at /app/.
+const app = { dir: process.env.TOVALIN_APP };
+const types = { html: "text/html; charset=utf-8", js: "text/javascript", png: "image/png",
+  webmanifest: "application/manifest+json" };
 const server = http.createServer((request, response) => {
   requests.push(request.url);
+  const file = join(app.dir, request.url.replace(/^\/app\/|\?.*/g, "") || "index.html");
+  if (request.url.startsWith("/app/") && existsSync(file)) {
+    response.writeHead(200, { "content-type": types[file.split(".").pop()] });
+    return response.end(readFileSync(file));
+  }
   const page = pages[request.url];
   response.writeHead(page ? 200 : 404, { "content-type": "text/html; charset=utf-8" });
   response.end(page ? page() : "");
@@ -38,9 +49,10 @@ const server = http.createServer((request, response) => {
 const served = (path) => `http://127.0.0.1:${server.address().port}${path}`;
 
 // Each browser as the same few operations.
+const chromiumOptions = { executablePath: "/usr/bin/chromium", args: ["--no-sandbox", "--disable-gpu",
+  "--disable-background-networking", "--disable-component-update"] };
 async function openChromium(media) {
-  const browser = await chromium.launch({ executablePath: "/usr/bin/chromium", args: ["--no-sandbox",
-    "--disable-gpu", "--disable-background-networking", "--disable-component-update"] });
+  const browser = await chromium.launch(chromiumOptions);
   const context = await browser.newContext(media);
   await context.grantPermissions(["clipboard-read", "clipboard-write"]);
   const page = await context.newPage();
@@ -248,3 +260,53 @@ for (const [name, open] of [["Chromium, dark", () => openChromium({ colorScheme:
     assert.deepEqual([seen, violations], [{ output: "34120000", dark: true, outlined: true }, []]);
   });
 }
+
+// Served as an app. In WebKit the worker registers and the page converts. In
+// Chromium, in a profile of its own (an incognito one installs nothing), it is
+// installable, its icons load under its policy, it works offline after one
+// visit, and the next version's worker and cache replace this one's on the
+// second load online; and nothing is printed, a policy's refusal included.
+test("WebKit: served as an app, the worker registers and the page converts", async () => {
+  const b = await openWebKit();
+  await b.go(served("/app/"));
+  const scope = await b.run("return navigator.serviceWorker.ready.then((r) => r.scope)");
+  await b.run(setInput, "1234");
+  await b.click("f_a");
+  const { output } = await b.run(state);
+  await b.close();
+  assert.deepEqual([scope, output], [served("/app/"), "34120000"]);
+});
+test("Chromium: the app installs, works offline and takes the next version", async () => {
+  const context = await chromium.launchPersistentContext(mkdtempSync(join(tmpdir(), "tovalin-")),
+    chromiumOptions);
+  const page = context.pages()[0], printed = [], seen = [];
+  page.on("console", (m) => ["error", "warning"].includes(m.type()) && printed.push(m.text()));
+  const convert = async () => { await page.fill("#file_sj", "1234"); await page.click("#f_a");
+    return page.inputValue("#asm_sj"); };
+  await page.goto(served("/app/"));
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  seen.push((await (await context.newCDPSession(page)).send("Page.getInstallabilityErrors")).installabilityErrors);
+  seen.push(await page.evaluate(() => Promise.all(["icon-192", "icon-512", "icon-maskable",
+    "apple-touch-icon"].map(async (name) => {
+    const image = new Image();
+    image.src = `${name}.png`;
+    await image.decode();
+    return image.naturalWidth;
+  }))));
+  await context.setOffline(true);
+  await page.reload();
+  seen.push(await convert());
+  await context.setOffline(false);
+  const folder = readdirSync(process.env.TOVALIN_NEXT_APP).find((name) => /^tovalin-.+-web$/.test(name));
+  app.dir = join(process.env.TOVALIN_NEXT_APP, folder);
+  const next = folder.replace(/-web$/, "");
+  await page.reload();
+  for (let i = 0; i < 100 && (await page.evaluate(() => caches.keys())).join() !== next; i++) {
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  await page.reload();
+  seen.push(await page.evaluate(async () => [await caches.keys(), !!navigator.serviceWorker.controller]),
+    await convert(), printed);
+  await context.close();
+  assert.deepEqual(seen, [[], [192, 512, 512, 180], "34120000", [[next], true], "34120000", []]);
+});
