@@ -14,10 +14,11 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mkdir -p "$1" && cd "$1" && pwd)
 bash "$here/scripts/lib/source_release.sh" "$work"
+version=$(bash "$here/scripts/lib/version.sh" "$here")
 mkdir -p "$work/apt-cache"
 
 cat >"$work/in-root.sh" <<'SCRIPT'
-mkdir -p /src && tar -C /src --strip-components=1 -xf /tmp/tovalin-1.00.tar.xz
+mkdir -p /src && tar -C /src --strip-components=1 -xf /tmp/tovalin.tar.xz
 cd /src
 source scripts/lib/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${XVFB_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
@@ -55,7 +56,7 @@ SCRIPT
     --skip=download/empty --skip=essential/unlink \
     --setup-hook='mkdir -p "$1/var/cache/apt/archives"' \
     --setup-hook="sync-in $work/apt-cache /var/cache/apt/archives/" \
-    --customize-hook="upload $work/tovalin-1.00.tar.xz /tmp/tovalin-1.00.tar.xz" \
+    --customize-hook="upload $work/tovalin-$version.tar.xz /tmp/tovalin.tar.xz" \
     --customize-hook="upload $work/in-root.sh /tmp/in-root.sh" \
     --customize-hook="upload /etc/ssl/certs/ca-certificates.crt /etc/host-ca.pem" \
     --customize-hook='chroot "$1" /usr/bin/env -i HOME=/root LANG=C.UTF-8 \

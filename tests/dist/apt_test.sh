@@ -9,12 +9,15 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 work=$1/apt next=$2/out own=$(. /etc/os-release && echo "$VERSION_CODENAME")
+version=$(bash "$here/scripts/lib/version.sh" "$here" --debian)
+next_version=$(bash "$2/tree/scripts/lib/version.sh" "$2/tree" --debian)
+this=$work/${version%-*}
 # Packages built on Debian 13 do not install on 12: a repository serves its
 # own release and the later ones.
 suites=(trixie)
 [ "$own" != bookworm ] || suites=(bookworm trixie)
 rm -rf "$work"
-mkdir -p "$work/1.00"
+mkdir -p "$this"
 python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$work" >"$work/http.log" 2>&1 &
 server=$!
 trap 'kill $server' EXIT
@@ -25,16 +28,16 @@ gpg --batch --passphrase '' --quick-gen-key "Tovalin test <test@example.org>" ed
     2>/dev/null
 export TOVALIN_SIGN_OPENPGP_KEY=$(gpg --with-colons --list-keys 2>/dev/null |
     awk -F: '$1 == "fpr" { print $10; exit }')
-cp -l "$1"/native/tovalin*_* "$work/1.00/"
-bash "$here/scripts/lib/apt_repository.sh" "$work/1.00"
+cp -l "$1"/native/tovalin*_* "$this/"
+bash "$here/scripts/lib/apt_repository.sh" "$this"
 # Older than the rest, so that the server's Last-Modified tells apt of each change.
-find "$work/1.00/apt" -exec touch -d '1 hour ago' {} +
+find "$this/apt" -exec touch -d '1 hour ago' {} +
 bash "$next/../tree/scripts/lib/apt_repository.sh" "$next"
 gpgconf --kill gpg-agent
 cp -a "$next/apt" "$work/changed-release"
 sed -i 's/^Label: Tovalin$/Label: Tovalim/' "$work"/changed-release/dists/*/{InRelease,Release}
 cp -a "$next/apt" "$work/changed-deb"
-printf x | dd of="$work"/changed-deb/pool/main/t/tovalin/tovalin_1.01-1_amd64.deb bs=1 seek=9999 \
+printf x | dd of="$work"/changed-deb/pool/main/t/tovalin/tovalin_${next_version}_amd64.deb bs=1 seek=9999 \
     conv=notrunc status=none
 
 # In the root: update and install; the status and version must be those
@@ -53,14 +56,14 @@ cd /tmp && apt-get source -q --download-only tovalin >/tmp/source.log 2>&1 ||
     { cat /tmp/source.log; exit 1; }
 echo "  apt-get source:" /tmp/tovalin_*
 STEP
-# piuparts in the sbuild leg's roots: install, purge, upgrade from 1.00-1
+# piuparts in the sbuild leg's roots: install, purge, upgrade from this version
 # (-i: Debian 13's debconf folder, unknown to Debian 12's piuparts).
 piuparts_in() { # SUITE ROOTS_DIR
     local root=$work/root-$1 log=$work/piuparts-$1.log passed
     mkdir "$root" && tar -C "$root" -xf "$2/$1-amd64.tar"
     piuparts -e "$root" --hard-link -d "$1" -i /var/cache/debconf/tmp.ci/ >"$log" 2>&1 \
-        --extra-repo="deb [trusted=yes] ${uri}1.00/apt $own main" \
-        "$next/tovalin_1.01-1_amd64.deb" && rm -rf "$root" &&
+        --extra-repo="deb [trusted=yes] ${uri}${version%-*}/apt $own main" \
+        "$next/tovalin_${next_version}_amd64.deb" && rm -rf "$root" &&
         passed=$(grep -h "PASS: Installation, upgrade and purging tests" "$log") ||
         { tail -n 30 "$log"; exit 1; }
     echo "piuparts $1: $passed"
@@ -74,7 +77,7 @@ b.SUDO[:] = ["sudo"]; sys.exit(reprotest.main())'
     rm -rf "$out" && mkdir "$out"
     (cd "$out" && /usr/bin/python3 -c "$run" --min-cpus="$(nproc)" --vary=-time,-build_path \
         --vary=user_group.available+=tovalin-build:tovalin-build,domain_host.use_sudo=1 \
-        "$1/native/tovalin_1.00-1.dsc" -- null) >"$out.log" 2>&1 ||
+        "$1/native/tovalin_$version.dsc" -- null) >"$out.log" 2>&1 ||
         { grep -m1 -A60 '^--- ' "$out.log"; tail -n 5 "$out.log"; return 1; }
     echo "reprotest: $(grep -m1 '^No differences' "$out.log"), in $((SECONDS - started)) s"
 }
@@ -89,12 +92,12 @@ for suite in "${suites[@]}"; do
     started=$SECONDS
     echo "Debian $suite:"
     "$here/tests/tools/mmdebstrap.sh" "$suite" /dev/null --variant=apt \
-        --customize-hook="copy-in $work/1.00/tovalin.sources /etc/apt/sources.list.d" \
+        --customize-hook="copy-in $this/tovalin.sources /etc/apt/sources.list.d" \
         --customize-hook="copy-in $work/step.sh /tmp" \
-        "$(step 1.00 "$work/1.00/apt" 0 1.00-1 "${uri}served")" \
-        "$(step "1.01, a byte of Release changed" "$work/changed-release" 1 1.00-1)" \
-        "$(step "1.01, a byte of its .deb changed" "$work/changed-deb" 1 1.00-1)" \
-        "$(step 1.01 "$next/apt" 0 1.01-1)"
+        "$(step "$version" "$this/apt" 0 "$version" "${uri}served")" \
+        "$(step "$next_version, a byte of Release changed" "$work/changed-release" 1 "$version")" \
+        "$(step "$next_version, a byte of its .deb changed" "$work/changed-deb" 1 "$version")" \
+        "$(step "$next_version" "$next/apt" 0 "$next_version")"
     echo "Debian $suite: passed in $((SECONDS - started)) s"
 done
 for leg in "${legs[@]}"; do wait "$leg"; done

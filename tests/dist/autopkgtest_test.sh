@@ -12,12 +12,13 @@ work=$(cd "$1" && pwd)
 own=$(. /etc/os-release && echo "$VERSION_CODENAME")
 other=trixie
 [ "$own" != trixie ] || other=bookworm
+version=$(bash "$(dirname "$0")/../../scripts/lib/version.sh" "$(dirname "$0")/../.." --debian)
 
 check() { # SUITE ARCH WAIT_SCALE
     local suite=$1 arch=$2 out=$work/autopkgtest-$1-$2 started=$SECONDS status=0
     rm -rf "$out"
     autopkgtest --apt-upgrade --output-dir="$out" --env=TOVALIN_WAIT_SCALE="$3" \
-        "$work/$suite-$arch/tovalin_1.00-1_$arch.deb" "$work/native/tovalin_1.00-1.dsc" -- \
+        "$work/$suite-$arch/tovalin_${version}_$arch.deb" "$work/native/tovalin_$version.dsc" -- \
         unshare --release="$suite" --arch="$arch" --tarball="$work/$suite-$arch.tar" \
         >"$out.log" 2>&1 || status=$?
     echo "autopkgtest $suite $arch: $(cat "$out/summary" 2>/dev/null) in $((SECONDS - started)) s"

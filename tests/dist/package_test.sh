@@ -1,26 +1,25 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Tovalin developers
 # SPDX-License-Identifier: MIT
-# Builds the Debian packages from the source release as scripts/package does,
-# checks them with lintian, the build log with blhc and the program with
-# hardening-check, unpacks the package into a scratch root, checks what it
-# holds, and runs the packaged program end to end on X11 and natively on Wayland.
-# Usage: package_test.sh BUILD_DIR
+# The Debian package for this machine that scripts/package built in
+# DOWNLOADS_DIR: checks it with lintian, the build log with blhc and the
+# program with hardening-check, unpacks the package into a scratch root in
+# WORK_DIR, checks what it holds, and runs the packaged program end to end on
+# X11 and natively on Wayland.
+# Usage: package_test.sh WORK_DIR DOWNLOADS_DIR
 set -euo pipefail
-build=$1
+work=$1 arch=$(dpkg --print-architecture)
 here=$(cd "$(dirname "$0")/.." && pwd)
-work=$build/package
 rm -rf "$work"
 mkdir -p "$work"
-bash "$here/../scripts/lib/source_release.sh" "$work"
-bash "$here/../scripts/lib/debian_package.sh" "$work/tovalin-1.00.tar.xz" "$work"
-deb=$(ls "$work"/tovalin_*.deb)
-log=$work/debian-$(dpkg --print-architecture)/build.log
+version=$(bash "$here/../scripts/lib/version.sh" "$here/.." --debian)
+deb=$2/tovalin_${version}_$arch.deb
+log=$2/debian-$arch/build.log
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 dpkg-deb -I "$deb" | sed -n '/Package:/,$p'
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-[ "$(dpkg-deb -f "$deb" Version)" = "1.00-1" ] || fail "version"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "Depends lacks Qt from shlibdeps"
 dpkg-deb -f "$deb" Recommends | grep -q fonts- || fail "no CJK font recommended"
 dpkg-deb -f "$deb" Recommends | grep -qw qt6-wayland || fail "Qt's Wayland platform not recommended"
@@ -31,7 +30,7 @@ fields=$(dpkg-deb -f "$deb")
 ! grep -nE '[a-z]+://' <<<"$fields" || fail "a URL in the fields"
 
 # Debian's own checker on the source and binary packages, down to pedantic.
-"$here/dist/lintian_check.sh" "$work"/debian-$(dpkg --print-architecture)/*.changes || fail "lintian"
+"$here/dist/lintian_check.sh" "$2/debian-$arch"/*.changes || fail "lintian"
 
 # Hardening: every flag in the build log, and the program built with them.
 # Fortify and control-flow protection are left to the log and the debug
@@ -49,7 +48,7 @@ unchecked=(--nofortify --nocfprotection)
 [[ "$(hardening-check --help 2>&1 || true)" != *--nobranchprotection* ]] ||
     unchecked+=(--nobranchprotection)
 hardening-check "${unchecked[@]}" "$root/usr/bin/tovalin" || fail "hardening-check"
-dpkg-deb -x "$(ls "$work"/tovalin-dbgsym_*.deb)" "$work/dbgsym"
+dpkg-deb -x "$2/tovalin-dbgsym_${version}_$arch.deb" "$work/dbgsym"
 producer=$(readelf --debug-dump=info "$(find "$work/dbgsym" -name '*.debug')" 2>/dev/null |
     grep -m1 DW_AT_producer || true)
 echo "debug info: $producer"
@@ -69,6 +68,5 @@ done
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 "$here/dist/validate_metainfo.sh" "$root/usr/share/metainfo/$id.metainfo.xml"
 
-xvfb-run -a -s "-screen 0 1280x720x24 -nolisten tcp -noreset" \
-    "$here/window/qt/e2e_xvfb.sh" "$root/usr/bin/tovalin" "$work/screenshots" 1
+"$here/tools/xvfb.sh" "$here/window/qt/e2e_xvfb.sh" "$root/usr/bin/tovalin" "$work/screenshots" 1
 "$here/dist/wayland_test.sh" "$root/usr/bin/tovalin" "$work/screenshots"

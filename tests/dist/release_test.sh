@@ -13,8 +13,9 @@ mkdir -p "$work"
 bash "$here/scripts/lib/source_release.sh" "$work"
 empty=$(mktemp -d)
 trap 'rm -rf "$empty"' EXIT
-tar -C "$empty" -xf "$work/tovalin-1.00.tar.xz"
-tree=$empty/tovalin-1.00
+name=tovalin-$(bash "$here/scripts/lib/version.sh" "$here")
+tar -C "$empty" -xf "$work/$name.tar.xz"
+tree=$empty/$name
 # Git, looking upwards from the tree, finds no repository.
 export GIT_CEILING_DIRECTORIES=$empty
 cmake -S "$tree" -B "$tree/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVALIN_WERROR=ON \

@@ -1,27 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Tovalin developers
 # SPDX-License-Identifier: MIT
-# Builds the downloads twice with scripts/package and compares them byte for
-# byte, the apt repository's and the served page's files too: the second time from the first
-# build's source release, unpacked in another folder with no git history,
-# with another umask and the clock a day later.
-# Usage: reproducible_test.sh WORK_DIR
+# Builds the downloads once more with scripts/package and compares them byte
+# for byte with those of FIRST_DIR (scripts/package's from this tree, umask
+# 022), the apt repository's and the served page's files too: from the first
+# build's source release, unpacked in another folder with no git history, with
+# another umask and the clock a day later.
+# Usage: reproducible_test.sh WORK_DIR FIRST_DIR
 set -euo pipefail
-sources=$(cd "$(dirname "$0")/../.." && pwd)
 work=$1
 rm -rf "$work"
 mkdir -p "$work/copy"
-
-package() { # NAME UMASK SOURCES [COMMAND PREFIX...]
-    local name=$1 mask=$2 tree=$3
-    shift 3
-    (umask "$mask" && TOVALIN_PACKAGE_DIR="$work/$name" "$@" "$tree/scripts/package") \
-        >"$work/$name.log" 2>&1 || { tail -n 50 "$work/$name.log"; exit 1; }
-}
-package first 022 "$sources"
-tar -C "$work/copy" --strip-components=1 -xf "$work/first/tovalin-1.00.tar.xz"
+ln -s "$(cd "$2" && pwd)" "$work/first"
+tar -C "$work/copy" --strip-components=1 -xf "$work"/first/tovalin-*.tar.xz
 # Git, looking upwards from the copy, finds no repository.
-package second 077 "$work/copy" env GIT_CEILING_DIRECTORIES="$work" faketime -f +1d
+(umask 077 && TOVALIN_PACKAGE_DIR=$work/second GIT_CEILING_DIRECTORIES=$work faketime -f +1d \
+    "$work/copy/scripts/package") >"$work/second.log" 2>&1 || { tail -n 50 "$work/second.log"; exit 1; }
 
 status=0
 downloads() { (cd "$1" && cut -c67- SHA256SUMS | tr '\n' ' ' && echo SHA256SUMS); }

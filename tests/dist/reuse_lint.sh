@@ -9,5 +9,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 rm -rf "$1"
 bash "$here/scripts/lib/source_release.sh" "$1"
-tar -C "$1" -xf "$1/tovalin-1.00.tar.xz"
-reuse --root "$1/tovalin-1.00" lint --quiet || { reuse --root "$1/tovalin-1.00" lint; exit 1; }
+name=tovalin-$(bash "$here/scripts/lib/version.sh" "$here")
+tar -C "$1" -xf "$1/$name.tar.xz"
+reuse --root "$1/$name" lint --quiet || { reuse --root "$1/$name" lint; exit 1; }

@@ -8,9 +8,10 @@
 # arm64 cross-built on this machine's. lintian runs inside each at pedantic,
 # and a tag the overrides do not justify fails the build. The packages built
 # on this machine's release must be bit-identical to those scripts/package
-# builds. The roots, for both legs, are kept as tarballs in WORK_DIR; the
+# builds (DOWNLOADS_DIR, linked as WORK_DIR/native for the legs after this
+# one). The roots, for every leg, are kept as tarballs in WORK_DIR; the
 # packages stay in WORK_DIR/SUITE-ARCH for the autopkgtest leg.
-# Usage: sbuild_test.sh WORK_DIR
+# Usage: sbuild_test.sh WORK_DIR DOWNLOADS_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mkdir -p "$1" && cd "$1" && pwd)
@@ -20,6 +21,7 @@ ensure_emulation aarch64
 own=$(. /etc/os-release && echo "$VERSION_CODENAME")
 other=trixie
 [ "$own" != trixie ] || other=bookworm
+version=$(bash "$here/scripts/lib/version.sh" "$here" --debian)
 
 # Waits for the jobs given, and fails if any failed.
 all() {
@@ -28,16 +30,12 @@ all() {
     return "$status"
 }
 
-# The source package and this machine's own builds, as scripts/package makes
-# them; meanwhile the roots, where missing, the autopkgtest leg's arm64 one
-# too: made under emulation, on one core, it would leave the other idle
-# there. Then the three builds at once: most of their time goes in dpkg and
-# in lintian.
-native=$work/native
-rm -rf "$native"
-bash "$here/scripts/lib/source_release.sh" "$native"
-bash "$here/scripts/lib/debian_package.sh" "$native/tovalin-1.00.tar.xz" "$native" & jobs=($!)
-bash "$here/scripts/lib/debian_package.sh" "$native/tovalin-1.00.tar.xz" "$native" arm64 & jobs+=($!)
+# The roots, where missing, the autopkgtest leg's arm64 one too. Then the
+# three builds at once: most of their time goes in dpkg and in lintian.
+native=$(cd "$2" && pwd)
+rm -rf "$work/native"
+ln -s "$native" "$work/native"
+jobs=()
 for suite in "$own" "$other"; do
     "$here/tests/tools/mmdebstrap.sh" "$suite" "$work/$suite-amd64.tar" --variant=buildd & jobs+=($!)
 done
@@ -73,7 +71,7 @@ CONFIG
     (cd "$out" && SBUILD_CONFIG=$out/sbuildrc sbuild --chroot-mode=unshare \
         --chroot="$work/$suite-amd64.tar" --dist=unstable --build=amd64 --host="$host" \
         --run-lintian --no-run-piuparts --no-run-autopkgtest --build-dir="$out" \
-        "$native/tovalin_1.00-1.dsc" >"$out/sbuild.log" 2>&1) ||
+        "$native/tovalin_$version.dsc" >"$out/sbuild.log" 2>&1) ||
         failed "$out"/*Z.build
     echo "sbuild $suite $host: $(ls "$out"/*.deb | xargs -n1 basename | tr '\n' ' ')in" \
         "$((SECONDS - started)) s; lintian: $(sed -n 's/^Lintian: //p' "$out"/*Z.build)"
@@ -84,7 +82,7 @@ twice() {
     local tree=$work/twice/tovalin started=$SECONDS
     rm -rf "$work/twice"
     mkdir "$work/twice"
-    dpkg-source -x "$native/tovalin_1.00-1.dsc" "$tree" >/dev/null 2>&1
+    dpkg-source -x "$native/tovalin_$version.dsc" "$tree" >/dev/null 2>&1
     cp -a "$tree" "$work/twice/unpacked"
     (cd "$tree" && dpkg-buildpackage -b -us -uc && dpkg-buildpackage -b -us -uc &&
         debian/rules clean) >"$work/twice/build.log" 2>&1 || failed "$work/twice/build.log"
@@ -99,7 +97,7 @@ twice
 
 # The same bytes as this machine's own builds.
 for arch in amd64 arm64; do
-    deb=tovalin_1.00-1_$arch.deb
+    deb=tovalin_${version}_$arch.deb
     cmp "$native/$deb" "$work/$own-$arch/$deb" ||
         { echo "FAIL: sbuild's $deb differs from scripts/package's"; exit 1; }
     echo "$deb: identical, sha256 $(sha256sum <"$native/$deb" | cut -c1-16)…"

@@ -8,6 +8,7 @@
 set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")/.." && pwd)
+release=release/tovalin-$(bash "$here/../scripts/lib/version.sh" "$here/..").tar.xz
 work=$build/signing
 rm -rf "$work"
 mkdir -p "$work/unpacked"
@@ -21,18 +22,18 @@ key=$(gpg --with-colons --list-keys 2>/dev/null | awk -F: '$1 == "fpr" { print $
 gpg --export "$key" >release-key.gpg
 gpg --armor --export "$key" >release-key.asc
 bash "$here/../scripts/lib/source_release.sh" release
-(cd release && sha256sum tovalin-1.00.tar.xz >SHA256SUMS)
+(cd release && sha256sum "${release#release/}" >SHA256SUMS)
 TOVALIN_SIGN_OPENPGP_KEY=$key bash "$here/../scripts/lib/sign_release.sh" release
 gpgconf --kill gpg-agent
 verifies() { # FILE: its signature holds for gpgv and for sqop
     gpgv --keyring ./release-key.gpg "$1.asc" "$1" 2>/dev/null &&
         sqop verify "$1.asc" release-key.asc <"$1" >/dev/null
 }
-for file in release/tovalin-1.00.tar.xz release/SHA256SUMS; do
+for file in "$release" release/SHA256SUMS; do
     verifies "$file" && echo "signed: $file" || { echo "FAIL: $file.asc does not verify"; status=1; }
 done
-printf 'x' | dd of=release/tovalin-1.00.tar.xz bs=1 seek=100 conv=notrunc status=none
-! verifies release/tovalin-1.00.tar.xz || { echo "FAIL: a changed tarball verifies"; status=1; }
+printf 'x' | dd of="$release" bs=1 seek=100 conv=notrunc status=none
+! verifies "$release" || { echo "FAIL: a changed tarball verifies"; status=1; }
 
 echo "throw-away" >password
 openssl req -x509 -newkey rsa:2048 -nodes -keyout key.pem -out cert.pem -days 2 \
@@ -42,7 +43,7 @@ win=$build/windows-x64/window/win32
 TOVALIN_SIGN_PKCS12=$work/signing.p12 TOVALIN_SIGN_PASSWORD_FILE=$work/password \
     "$here/../window/win32/dist/make_dist.sh" "$work/out" "$win/Tvl.exe" \
     "$build/windows-x86/window/win32/Tvl.exe" "$win/tovalin.ico"
-(cd unpacked && cmake -E tar xf "$work/out/tovalin-1.00-windows.zip")
+(cd unpacked && cmake -E tar xf "$work"/out/tovalin-*-windows.zip)
 
 for file in unpacked/x64/Tvl.exe unpacked/x86/Tvl.exe out/*.msi; do
     if osslsigncode verify -CAfile cert.pem -in "$file" >"$work/verify.log" 2>&1; then

@@ -12,8 +12,11 @@ build=$1
 here=$(cd "$(dirname "$0")/.." && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 exe() { echo "$build/windows-$1/window/win32/Tvl.exe"; }
-zip=$build/tovalin-1.00-windows.zip
-for f in "$zip" "$build"/tovalin-1.00-x64.msi "$build"/tovalin-1.00-x86.msi; do
+version=$(bash "$here/../scripts/lib/version.sh" "$here/..")
+next_tree=$build/next-version/tree
+next_version=$(bash "$next_tree/scripts/lib/version.sh" "$next_tree")
+zip=$build/tovalin-$version-windows.zip
+for f in "$zip" "$build/tovalin-$version-x64.msi" "$build/tovalin-$version-x86.msi"; do
     echo "$(basename "$f"): $(stat -c %s "$f") bytes"
 done
 
@@ -34,13 +37,13 @@ PY
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for arch in x64 x86; do
-    msi=$build/tovalin-1.00-$arch.msi
+    msi=$build/tovalin-$version-$arch.msi
     tables=" $(msiinfo tables "$msi" | tr '\n' ' ')"
     for table in File Component Directory Feature Shortcut Icon Upgrade Property Media; do
         [[ "$tables" == *" $table "* ]] || fail "$arch MSI has no $table table"
     done
     msiinfo export "$msi" Property | tr -d '\r' >"$work/$arch.property"
-    for row in $'ProductVersion\t1.00' $'ProductLanguage\t2052' $'ARPPRODUCTICON\ttovalin.ico' \
+    for row in "ProductVersion"$'\t'"$version" $'ProductLanguage\t2052' $'ARPPRODUCTICON\ttovalin.ico' \
         $'UpgradeCode\t{DAD9BE1C-9673-4DEA-9A37-0323BB3FC160}' $'Manufacturer\tTovalin developers'; do
         grep -qxF "$row" "$work/$arch.property" || fail "$arch MSI property ${row/$'\t'/=}"
     done
@@ -59,30 +62,30 @@ uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 links() { find "$c/ProgramData" "$c/users" -path '*Start Menu/Programs/Tovalin.lnk' 2>/dev/null; }
 entry() { wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' | grep -A30 'DisplayName.*Tovalin' || true; }
 
-wine msiexec /i "$(winepath -w "$build/tovalin-1.00-x64.msi")" /qn || fail "msiexec /i"
+wine msiexec /i "$(winepath -w "$build/tovalin-$version-x64.msi")" /qn || fail "msiexec /i"
 wineserver -w
 cmp -s "$installed" "$(exe x64)" || fail "not installed under Program Files"
 [ -n "$(links)" ] || fail "no Start-menu shortcut"
 echo "shortcut: $(links | sed "s|$c/||")"
 listed=$(entry)
 echo "$listed" | grep -E 'DisplayVersion|Publisher'
-grep -qE 'DisplayVersion +REG_SZ +1.00$' <<<"$listed" || fail "installed programs list lacks version 1.00"
+grep -qE "DisplayVersion +REG_SZ +$version\$" <<<"$listed" || fail "installed programs list lacks version $version"
 grep -qE 'Publisher +REG_SZ +Tovalin developers$' <<<"$listed" || fail "no publisher"
 
 "$here/window/win32/e2e_wine.sh" "$build/windows-x64/tests/window/win32/driver.exe" "$installed" \
     "$build/screenshots/msi" 96 || fail "the installed program"
 
 # The next release replaces it: one entry, in its version, and the shortcut kept.
-next=$(winepath -w "$build/next-version/out/tovalin-1.01-x64.msi")
-wine msiexec /i "$next" /qn || fail "msiexec /i of 1.01"
+next=$(winepath -w "$build/next-version/out/tovalin-$next_version-x64.msi")
+wine msiexec /i "$next" /qn || fail "msiexec /i of $next_version"
 wineserver -w
 entries=$(wine reg query "$uninstall" /s 2>/dev/null | grep -c 'DisplayName.*Tovalin' || true)
-[ "$entries" = 1 ] && grep -qE 'DisplayVersion +REG_SZ +1.01$' <<<"$(entry)" ||
+[ "$entries" = 1 ] && grep -qE "DisplayVersion +REG_SZ +$next_version\$" <<<"$(entry)" ||
     fail "after the upgrade, $entries installed programs entries: $(entry)"
-/usr/bin/python3 "$here/window/win32/check_resources.py" "$installed" x64 1.01 >/dev/null ||
-    fail "the installed Tvl.exe is not 1.01's"
+/usr/bin/python3 "$here/window/win32/check_resources.py" "$installed" x64 "$next_version" >/dev/null ||
+    fail "the installed Tvl.exe is not $next_version's"
 [ -n "$(links)" ] || fail "the upgrade lost the shortcut"
-echo "upgraded: one installed programs entry, 1.01, the shortcut kept"
+echo "upgraded: one installed programs entry, $next_version, the shortcut kept"
 
 wine msiexec /x "$next" /qn || fail "msiexec /x"
 wineserver -w

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 
 """Reads the Windows executable's PE header, version record and icon back and
-checks them. Usage: check_resources.py Tvl.exe x64|x86 VERSION (such as 1.00)"""
+checks them. Usage: check_resources.py Tvl.exe x64|x86 VERSION (such as 1.23)"""
 import struct
 import sys
 import xml.etree.ElementTree as ET
@@ -42,7 +42,7 @@ check(not pe.FILE_HEADER.Characteristics & 0x1 and relocs.Size > 0,
       "relocations kept, so that ASLR can move the image")
 # Stack canaries: GCC's libssp is linked in only where a function checks one.
 check(pe.__data__.find(b"stack smashing detected") >= 0, "stack protector (libssp linked in)")
-# Version 1.01 is 1.1.0.0 in numbers.
+# Version 1.23 is 1.23.0.0 in numbers.
 version = sys.argv[3]
 major, minor = (int(part) for part in version.split("."))
 fixed = pe.VS_FIXEDFILEINFO[0]
