@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 # Writes OUT_DIR/apt/, an apt repository of the Debian packages in OUT_DIR:
 # the program and its -dbgsym package for each processor built (amd64,
-# arm64), and the source package, under pool/; one suite named for this machine's Debian release
+# arm64, armhf), and the source package, under pool/; one suite named for this machine's Debian release
 # (bookworm, trixie), component main, made by apt-ftparchive. Its Release is
 # dated the release's date and lists SHA-256 and SHA-512
 # sums only. With TOVALIN_SIGN_OPENPGP_KEY (a fingerprint; gpg, from GNUPGHOME
@@ -33,7 +33,7 @@ cp "$out"/tovalin{,-dbgsym}_"${version}"_*.deb "$out/tovalin_$version.dsc" \
     "$out/tovalin_${version%-*}.orig.tar.xz" "$out/tovalin_$version.debian.tar.xz" "$repo/$pool/"
 cd "$repo"
 sums=(-qq --no-md5 --no-sha1)
-for arch in amd64 arm64; do
+for arch in amd64 arm64 armhf; do
     mkdir -p "$dist/main/binary-$arch"
     apt-ftparchive "${sums[@]}" --arch "$arch" packages pool >"$dist/main/binary-$arch/Packages"
 done
@@ -42,7 +42,7 @@ xz -T1 -k "$dist"/main/*/*
 release=APT::FTPArchive::Release
 apt-ftparchive "${sums[@]}" -o "$release::Origin=Tovalin" -o "$release::Label=Tovalin" \
     -o "$release::Suite=$suite" -o "$release::Codename=$suite" \
-    -o "$release::Architectures=amd64 arm64" -o "$release::Components=main" \
+    -o "$release::Architectures=amd64 arm64 armhf" -o "$release::Components=main" \
     -o "$release::Date=$date" \
     release "$dist" >"$dist/Release.part"
 mv "$dist/Release.part" "$dist/Release"

@@ -123,17 +123,26 @@ ensure_subids() {
     done
 }
 
-# Cross-building the Debian package for arm64, as Debian cross-builds: arm64
-# beside this machine's own architecture, the cross compiler, and Qt's arm64
-# development files (its build tools stay this machine's).
-ensure_arm64_cross() {
-    local sudo=()
+# Cross-building the Debian package for other processors (arm64, armhf), as
+# Debian cross-builds: each beside this machine's own architecture, its cross
+# compiler, and its Qt development files and GoogleTest (Qt's build tools stay
+# this machine's); the core's tests run through qemu-user.
+ensure_cross() {
+    local sudo=() arch packages=() cpus=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    if ! dpkg --print-foreign-architectures | grep -qx arm64; then
-        "${sudo[@]}" dpkg --add-architecture arm64
-        TOVALIN_APT_UPDATED=
-    fi
-    ensure_packages crossbuild-essential-arm64 qt6-base-dev:arm64
+    for arch in "$@"; do
+        if ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+            "${sudo[@]}" dpkg --add-architecture "$arch"
+            TOVALIN_APT_UPDATED=
+        fi
+        packages+=("crossbuild-essential-$arch" "qt6-base-dev:$arch" "libgtest-dev:$arch")
+        cpus+=("$(cpu_of "$arch")")
+    done
+    [ "$#" -eq 0 ] || { ensure_packages "${packages[@]}" && ensure_emulation "${cpus[@]}"; }
+}
+# qemu's name for a Debian architecture's processor.
+cpu_of() {
+    case $1 in arm64) echo aarch64 ;; armhf) echo arm ;; *) echo "$1" ;; esac
 }
 
 # Programs for another processor (i386, aarch64) run through qemu-user, with

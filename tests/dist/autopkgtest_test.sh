@@ -4,8 +4,8 @@
 # The installed package tested as Debian's CI tests it: autopkgtest runs
 # debian/tests in a clean root (unshare), with the package the sbuild leg
 # built installed by apt, for amd64 on this machine's Debian release and on
-# the other one (12 or 13), and for arm64 on this machine's, where qemu-user
-# runs every program of the root. The roots are the sbuild leg's tarballs.
+# the other one (12 or 13), and for arm64 and armhf on this machine's, where
+# qemu-user runs every program of the root. The roots are the sbuild leg's tarballs.
 # Usage: autopkgtest_test.sh WORK_DIR   (the sbuild leg's)
 set -euo pipefail
 work=$(cd "$1" && pwd)
@@ -31,8 +31,9 @@ rm -f "$work/decoy.xauth"
 xauth -q -f "$work/decoy.xauth" add :99 . "$(mcookie)"
 Xvfb :99 -nolisten tcp -auth "$work/decoy.xauth" 2>/dev/null & decoy=$!
 trap 'kill "$decoy" 2>/dev/null || true' EXIT
-# All three at once: the emulated one takes longest.
+# All at once: the emulated ones take longest.
 check "$own" arm64 10 & jobs=($!)
+check "$own" armhf 10 & jobs+=($!)
 check "$own" amd64 1 & jobs+=($!)
 check "$other" amd64 1 & jobs+=($!)
 status=0

@@ -22,7 +22,7 @@ printf '%s\n\n' "tovalin ($next-1) unstable; urgency=medium" '  * The next relea
 mv "$work/changelog" "$work/tree/debian/changelog"
 build=("$work/tree/scripts/package")
 [ "${2:-}" != web ] || build=("$work/tree/scripts/build-web")
-TOVALIN_PACKAGE_DIR=$work/out "${build[@]}" >"$work/package.log" 2>&1 ||
+TOVALIN_PACKAGE_DIR=$work/out TOVALIN_CROSS_ARCHS= "${build[@]}" >"$work/package.log" 2>&1 ||
     { tail -n 40 "$work/package.log"; exit 1; }
 [ "${2:-}" != web ] || exit 0
 if cut -c67- "$work/out/SHA256SUMS" | grep -vF "$next"; then echo "FAIL: not named $next"; exit 1; fi
