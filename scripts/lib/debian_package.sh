@@ -32,5 +32,7 @@ fi
 export DEB_BUILD_OPTIONS=${DEB_BUILD_OPTIONS:-parallel=2}
 (cd "$tree" && dpkg-buildpackage -us -uc "${options[@]}") >"$work/build.log" 2>&1 ||
     { tail -n 60 "$work/build.log"; exit 1; }
+echo "Debian package for $arch: core tests $(grep -o '[0-9]*% tests passed.*' "$work/build.log" ||
+    echo 'not run (nocheck)')"
 shopt -s nullglob
 cp "$work"/*.deb "$work"/*.dsc "$work"/*.orig.tar.xz "$work"/*.debian.tar.xz "$out/"

@@ -9,8 +9,6 @@ import assert from "node:assert/strict";
 import { spawn, spawnSync } from "node:child_process";
 import { existsSync, mkdtempSync, readdirSync, readFileSync } from "node:fs";
 import http from "node:http";
-import { tmpdir } from "node:os";
-import { join } from "node:path";
 import { after, before, describe, test } from "node:test";
 import { chromium } from "playwright-core";
 import { Builder, By, Key } from "selenium-webdriver";
@@ -31,17 +29,16 @@ const requests = [];
 // A phone's viewport, 320 × 568, where no window is that narrow: the page in a frame.
 const pages = { "/tovalin.html": () => readFileSync(pagePath), "/narrow.html": () => '<link rel="icon" '
   + 'href="data:,"><body style="margin:0"><iframe src="/tovalin.html" width="320" height="568" style="border:0">' };
-// The page served as an app, from the folder that app.dir names, at /app/.
+// The page served as an app, at /app/, from the folder that app.dir names.
 const app = { dir: process.env.TOVALIN_APP };
-const types = { html: "text/html; charset=utf-8", js: "text/javascript", png: "image/png",
-  webmanifest: "application/manifest+json" };
 const server = http.createServer((request, response) => {
-  requests.push(request.url);
-  const file = join(app.dir, request.url.replace(/^\/app\/|\?.*/g, "") || "index.html");
+  const file = `${app.dir}/${request.url.replace(/^\/app\/|\?.*/g, "") || "index.html"}`;
   if (request.url.startsWith("/app/") && existsSync(file)) {
-    response.writeHead(200, { "content-type": types[file.split(".").pop()] });
+    response.writeHead(200, { "content-type": { js: "text/javascript", png: "image/png",
+      webmanifest: "application/manifest+json" }[file.split(".").pop()] ?? "text/html; charset=utf-8" });
     return response.end(readFileSync(file));
   }
+  requests.push(request.url);
   const page = pages[request.url];
   response.writeHead(page ? 200 : 404, { "content-type": "text/html; charset=utf-8" });
   response.end(page ? page() : "");
@@ -241,6 +238,13 @@ for (const [engine, open] of [["Chromium", openChromium], ["WebKit", openWebKit]
       assert.equal(await b.run(() => performance.getEntriesByType("resource").length), 0);
       assert.deepEqual(requests.filter((url) => !(url in pages)), []);
     });
+    test("served as an app, registers its worker and converts", async () => {
+      await b.go(served("/app/"));
+      assert.equal(await b.run(() => navigator.serviceWorker.ready.then((r) => r.scope)), served("/app/"));
+      await b.run(setInput, "1234");
+      await b.click("f_a");
+      assert.equal((await b.run(state)).output, "34120000");
+    });
   });
 }
 
@@ -261,24 +265,10 @@ for (const [name, open] of [["Chromium, dark", () => openChromium({ colorScheme:
   });
 }
 
-// Served as an app. In WebKit the worker registers and the page converts. In
-// Chromium, in a profile of its own (an incognito one installs nothing), it is
-// installable, its icons load under its policy, it works offline after one
-// visit, and the next version's worker and cache replace this one's on the
-// second load online; and nothing is printed, a policy's refusal included.
-test("WebKit: served as an app, the worker registers and the page converts", async () => {
-  const b = await openWebKit();
-  await b.go(served("/app/"));
-  const scope = await b.run("return navigator.serviceWorker.ready.then((r) => r.scope)");
-  await b.run(setInput, "1234");
-  await b.click("f_a");
-  const { output } = await b.run(state);
-  await b.close();
-  assert.deepEqual([scope, output], [served("/app/"), "34120000"]);
-});
+// As an app, in a profile (an incognito one installs nothing). Nothing printed:
+// no policy refused anything.
 test("Chromium: the app installs, works offline and takes the next version", async () => {
-  const context = await chromium.launchPersistentContext(mkdtempSync(join(tmpdir(), "tovalin-")),
-    chromiumOptions);
+  const context = await chromium.launchPersistentContext(mkdtempSync("/tmp/tovalin-"), chromiumOptions);
   const page = context.pages()[0], printed = [], seen = [];
   page.on("console", (m) => ["error", "warning"].includes(m.type()) && printed.push(m.text()));
   const convert = async () => { await page.fill("#file_sj", "1234"); await page.click("#f_a");
@@ -286,24 +276,17 @@ test("Chromium: the app installs, works offline and takes the next version", asy
   await page.goto(served("/app/"));
   await page.evaluate(() => navigator.serviceWorker.ready);
   seen.push((await (await context.newCDPSession(page)).send("Page.getInstallabilityErrors")).installabilityErrors);
-  seen.push(await page.evaluate(() => Promise.all(["icon-192", "icon-512", "icon-maskable",
-    "apple-touch-icon"].map(async (name) => {
-    const image = new Image();
-    image.src = `${name}.png`;
-    await image.decode();
-    return image.naturalWidth;
-  }))));
+  seen.push(await page.evaluate(() => Promise.all(["icon-192", "icon-512", "icon-maskable", "apple-touch-icon"]
+    .map((n) => Object.assign(new Image(), { src: `${n}.png` })).map((i) => i.decode().then(() => i.naturalWidth)))));
   await context.setOffline(true);
   await page.reload();
   seen.push(await convert());
   await context.setOffline(false);
   const folder = readdirSync(process.env.TOVALIN_NEXT_APP).find((name) => /^tovalin-.+-web$/.test(name));
-  app.dir = join(process.env.TOVALIN_NEXT_APP, folder);
+  app.dir = `${process.env.TOVALIN_NEXT_APP}/${folder}`;
   const next = folder.replace(/-web$/, "");
   await page.reload();
-  for (let i = 0; i < 100 && (await page.evaluate(() => caches.keys())).join() !== next; i++) {
-    await new Promise((resolve) => setTimeout(resolve, 100));
-  }
+  for (let i = 0; i < 100 && (await page.evaluate(() => caches.keys())).join() !== next; i++) await page.waitForTimeout(100);
   await page.reload();
   seen.push(await page.evaluate(async () => [await caches.keys(), !!navigator.serviceWorker.controller]),
     await convert(), printed);
