@@ -35,14 +35,17 @@ all() {
     return "$status"
 }
 
-# The roots, where missing, the autopkgtest leg's arm64 one too. Then the
-# three builds at once: most of their time goes in dpkg and in lintian.
+# The roots, where missing, the autopkgtest leg's arm64 and armhf ones too.
+# With apt-utils: sbuild resolves a cross build's dependencies through apt's
+# external solver, and copies in this machine's where the root has none, which
+# another release's libraries cannot run.
 native=$(cd "$2" && pwd)
 rm -rf "$work/native"
 ln -s "$native" "$work/native"
 jobs=()
 for suite in "$own" "$other"; do
-    "$here/tests/tools/mmdebstrap.sh" "$suite" "$work/$suite-amd64.tar" --variant=buildd & jobs+=($!)
+    "$here/tests/tools/mmdebstrap.sh" "$suite" "$work/$suite-amd64.tar" --variant=buildd \
+        --include=apt-utils & jobs+=($!)
 done
 for arch in arm64 armhf; do
     "$here/tests/tools/mmdebstrap.sh" "$own" "$work/$own-$arch.tar" --variant=apt --architectures=$arch &
