@@ -68,16 +68,19 @@ piuparts_in() { # SUITE ROOTS_DIR
         { tail -n 30 "$log"; exit 1; }
     echo "piuparts $1: $passed"
 }
-# reprotest as Debian's CI runs it. Debian 12's gives sudo a host, which its
+# reprotest as Debian's CI runs it, its one build compared with scripts/package's
+# packages, built at another path. Debian 12's gives sudo a host, which its
 # sudo refuses: it gets plain sudo, as Debian 13's reprotest does.
 reprotest_leg() { # SBUILD_WORK_DIR
     local out=$work/reprotest started=$SECONDS
     local run='import sys, reprotest, reprotest.build as b
 b.SUDO[:] = ["sudo"]; sys.exit(reprotest.main())'
-    rm -rf "$out" && mkdir "$out"
+    rm -rf "$out" && mkdir -p "$out/control/source-root"
+    cp "$1"/native/tovalin{,-dbgsym}_${version}_amd64.deb "$out/control/source-root/"
+    touch -d @0 "$out/control" "$out/control/source-root" "$out/control/source-root"/*
     (cd "$out" && /usr/bin/python3 -c "$run" --min-cpus="$(nproc)" --vary=-time,-build_path \
         --vary=user_group.available+=tovalin-build:tovalin-build,domain_host.use_sudo=1 \
-        "$1/native/tovalin_$version.dsc" -- null) >"$out.log" 2>&1 ||
+        --control-build="$out/control" "$1/native/tovalin_$version.dsc" -- null) >"$out.log" 2>&1 ||
         { grep -m1 -A60 '^--- ' "$out.log"; tail -n 5 "$out.log"; return 1; }
     echo "reprotest: $(grep -m1 '^No differences' "$out.log"), in $((SECONDS - started)) s"
 }

@@ -4,7 +4,7 @@
 # The next release, for the upgrade tests: the source release with the next
 # version's entry (1.23-1 after 1.22-1) on top of debian/changelog and no other
 # edit, built by its own scripts/package into WORK_DIR/out, where every download
-# must be named for it;
+# must be named for it (its Debian packages without their tests: nocheck);
 # with web, the page alone, by its scripts/build-web, in WORK_DIR/tree/build-web.
 # Usage: next_version.sh WORK_DIR [web]
 set -euo pipefail
@@ -22,6 +22,7 @@ printf '%s\n\n' "tovalin ($next-1) unstable; urgency=medium" '  * The next relea
 mv "$work/changelog" "$work/tree/debian/changelog"
 build=("$work/tree/scripts/package")
 [ "${2:-}" != web ] || build=("$work/tree/scripts/build-web")
+export DEB_BUILD_OPTIONS="parallel=2 nocheck"
 TOVALIN_PACKAGE_DIR=$work/out TOVALIN_CROSS_ARCHS= "${build[@]}" >"$work/package.log" 2>&1 ||
     { tail -n 40 "$work/package.log"; exit 1; }
 [ "${2:-}" != web ] || exit 0

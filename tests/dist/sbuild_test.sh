@@ -11,12 +11,13 @@
 # s390x's; Debian 13's s390x packages are missing from this archive): in each
 # cross build the core's tests run through qemu-user. sbuild's cross
 # builds would leave them out (the nocheck profile and option), so they are
-# given neither. lintian runs inside each at pedantic,
-# and a tag the overrides do not justify fails the build. The packages built
-# on this machine's release must be bit-identical to those scripts/package
-# builds (DOWNLOADS_DIR, linked as WORK_DIR/native for the legs after this
-# one). The roots, for every leg, are kept as tarballs in WORK_DIR; the
-# packages stay in WORK_DIR/SUITE-ARCH for the autopkgtest leg.
+# given neither. The packages built on this machine's release must be
+# bit-identical to those scripts/package builds (DOWNLOADS_DIR, linked as
+# WORK_DIR/native for the legs after this one). lintian runs inside each
+# build at pedantic, but for the amd64 one here, which package_test.sh lints,
+# and a tag the overrides do not justify fails the build. The roots, for every
+# leg, are kept as tarballs in WORK_DIR; the packages stay in
+# WORK_DIR/SUITE-ARCH for the autopkgtest leg.
 # Usage: sbuild_test.sh WORK_DIR DOWNLOADS_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -71,7 +72,10 @@ failed() { # BUILD_LOG
 build() { # SUITE [HOST_ARCH [ROOT]]
     local suite=$1 host=${2:-amd64} out=$work/$1-${2:-amd64} options=("${LINTIAN_OPTIONS[@]}")
     local root=$work/${3:-$1}-amd64.tar
-    local started=$SECONDS
+    local started=$SECONDS lintian=--run-lintian
+    # This machine's amd64 packages are scripts/package's, byte for byte
+    # (below), which package_test.sh lints with the same options.
+    [ "$suite-$host" != "$own-amd64" ] || lintian=--no-run-lintian
     [ "$suite" = bookworm ] || options+=("${LINTIAN_DEBIAN13_OPTIONS[@]}")
     rm -rf "$out"
     mkdir -p "$out"
@@ -85,22 +89,24 @@ CONFIG
     # The distribution that debian/changelog names, whichever release the root holds.
     (cd "$out" && DEB_BUILD_OPTIONS=parallel=2 SBUILD_CONFIG=$out/sbuildrc sbuild --chroot-mode=unshare \
         --chroot="$root" --dist=unstable --build=amd64 --host="$host" \
-        --run-lintian --no-run-piuparts --no-run-autopkgtest --build-dir="$out" \
+        "$lintian" --no-run-piuparts --no-run-autopkgtest --build-dir="$out" \
         "$native/tovalin_$version.dsc" >"$out/sbuild.log" 2>&1) ||
         failed "$out"/*Z.build
     echo "sbuild $suite $host: $(ls "$out"/*.deb | xargs -n1 basename | tr '\n' ' ')in" \
-        "$((SECONDS - started)) s; lintian: $(sed -n 's/^Lintian: //p' "$out"/*Z.build);" \
+        "$((SECONDS - started)) s; lintian: $(sed -n 's/^Lintian: //p' "$out"/*Z.build |
+            grep . || echo "package_test's");" \
         "core tests: $(grep -ho '[0-9]*% tests passed.*' "$out"/*Z.build)"
 }
-# The unpacked source built twice, then cleaned: it must be as unpacked.
+# The source scripts/package built once (DOWNLOADS_DIR/debian-amd64), built
+# again in a copy, then cleaned: it must be as unpacked.
 twice() {
-    local tree=$work/twice/tovalin started=$SECONDS
+    local tree=$work/twice/tovalin-${version%-*} started=$SECONDS
     rm -rf "$work/twice"
-    mkdir "$work/twice"
-    dpkg-source -x "$native/tovalin_$version.dsc" "$tree" >/dev/null 2>&1
-    cp -a "$tree" "$work/twice/unpacked"
-    (cd "$tree" && dpkg-buildpackage -b -us -uc && dpkg-buildpackage -b -us -uc &&
-        debian/rules clean) >"$work/twice/build.log" 2>&1 || failed "$work/twice/build.log"
+    mkdir -p "$work/twice/unpacked"
+    tar -C "$work/twice/unpacked" --strip-components=1 -xf "$native/tovalin-${version%-*}.tar.xz"
+    cp -a "$native/debian-amd64/tovalin-${version%-*}" "$tree"
+    (cd "$tree" && dpkg-buildpackage -b -us -uc && debian/rules clean) >"$work/twice/build.log" 2>&1 ||
+        failed "$work/twice/build.log"
     diff -r --no-dereference "$work/twice/unpacked" "$tree" || { echo "FAIL: not clean"; return 1; }
     echo "built twice and cleaned, the tree as unpacked, in $((SECONDS - started)) s"
 }
